@@ -1,0 +1,19 @@
+#pragma once
+#include <atomic>
+
+namespace quorin {
+
+// The settings of one batch. The caller owns one instance and passes it down;
+// the conversion only reads it. The cancel request is atomic so that a signal
+// handler or another thread may set it while a conversion runs.
+struct ConversionOptions {
+    int rightToLeftDocument = 0;
+    int reverseParentheses = 0;
+    int reverseTabAlignment = 0;
+    int convertToWord = 0;
+    std::atomic<int> cancelRequest{0};
+
+    bool CancelRequested() const { return cancelRequest.load(std::memory_order_relaxed) == 1; }
+};
+
+}  // namespace quorin

@@ -1,0 +1,24 @@
+#pragma once
+#include "core/conversion_options.h"
+#include "core/font_resolver.h"
+#include "core/progress_tracker.h"
+#include "core/rtf_buffer.h"
+
+namespace quorin {
+
+enum ConvertResult : int {
+    kConverted = 0,
+    kNotConverted = 255,  // the message says why
+    kCancelled = 254,     // cancelled while the prefix area was walked
+};
+
+// Converts one WordPerfect 5.x document held whole in `document` into RTF.
+// On kConverted `document` holds the RTF text (line feeds as LF); otherwise it
+// is left as given and, on kNotConverted, `message` is set. A failure raised
+// inside the conversion (std::invalid_argument from a tested read, bad_alloc)
+// is passed on to the caller. `fonts` may be null: each WordPerfect font then
+// stands for itself in all three scripts.
+int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+
+}  // namespace quorin

@@ -1,0 +1,160 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/conversion_options.h"
+#include "core/progress_tracker.h"
+#include "core/rtf_buffer.h"
+
+namespace quorin {
+
+// Walks a WordPerfect 5.x code stream and appends the equivalent RTF text.
+// One reader converts one document (or one sub-document, through a copy).
+class DocumentReader {
+public:
+    using CodeOperation = void (DocumentReader::*)(const RtfBuffer& code, RtfBuffer& out);
+    using CodeTable = std::array<CodeOperation, 256>;
+
+    // Nested runs (headers, footers, notes, marks, reversed text) deeper than
+    // this write nothing, so a small file cannot demand unbounded output.
+    static constexpr int kMaxNestingDepth = 8;
+
+    explicit DocumentReader(const ConversionOptions& options);
+    DocumentReader(const DocumentReader& other);  // for sub-documents: see .cpp
+    DocumentReader& operator=(const DocumentReader&) = delete;
+    virtual ~DocumentReader() = default;
+
+    // The process-wide table from a code's first byte to its operation.
+    static const CodeTable& Codes();
+
+    // Runs the loop over the code stream, appending to out; returns the bytes
+    // consumed. The stream is emptied when the run ends.
+    virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
+
+    // Converts a sub-document with a copy of this reader (stop at zero, no
+    // progress) and returns its RTF. Returns false, writing nothing, when the
+    // nesting bound is reached. The one place that makes nested runs.
+    bool RunNested(std::string_view subDocument, RtfBuffer& result) const;
+
+    // Character attributes, fonts and scripts.
+    virtual int16_t FontSizeHalfPoints();
+    virtual void BreakSection(RtfBuffer& out);
+    virtual void WriteFont(int fontNumber, RtfBuffer& out);
+    virtual void SetScript(int newScript, RtfBuffer& out);
+    virtual int TextWidth();
+    virtual void AdjustFieldDepth(uint8_t up);
+    virtual void WriteFontSize(RtfBuffer& out);
+
+    // Characters: set 0 (plain text) and the extended sets 1 to 14.
+    virtual void WritePlainCharacter(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter1(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter2(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter3(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter4(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter5(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter6(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter7(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter8(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter9(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter10(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter11(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter12(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter13(uint8_t c, RtfBuffer& out);
+    virtual void WriteSetCharacter14(uint8_t c, RtfBuffer& out);
+    virtual RtfBuffer WriteUnknownSetCharacter(uint8_t set, uint8_t c);
+    // Calls the operation of set 0 to 14, or appends the placeholder.
+    void WriteExtendedCharacter(uint8_t set, uint8_t c, RtfBuffer& out);
+
+    // Code operations, reached through the code table.
+    virtual void IgnoreCode(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnPageNumber(const RtfBuffer& code, RtfBuffer& out);
+    virtual void EndParagraph(RtfBuffer& out);
+    virtual void OnHardReturn(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnSoftPage(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnHardPage(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnSoftReturn(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnAlignRight(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnAlignFull(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCenterPage(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnColumnsOn(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnColumnsOff(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnWidowControlOn(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnWidowControlOff(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnNoteNumber(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnHardSpace(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnHardHyphen(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnSoftHyphen(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnDirectionSwitch(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnDirectionRestore(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTableDefinition(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTableRow(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTableCell(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTableOff(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnExtendedCharacter(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTab(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnIndent(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnAttributeOn(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnAttributeOff(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnPageFormat(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnFontGroup(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnDefinition(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnSetting(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnHeaderFooter(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnNote(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnMark(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnReversedText(const RtfBuffer& code, RtfBuffer& out);
+    // Codes whose only effect is the offset test of their subfunction byte.
+    virtual void OnTestedCode(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnStyle(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTableEndOfLine(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnTableEndOfPage(const RtfBuffer& code, RtfBuffer& out);
+
+    // Reader state, in the order the format's documentation lists it.
+    bool stopAtNul = false;
+    float fontSizePoints = 12.0f;
+    int script = 0;
+    int sizePercent = 100;
+    int baseFont = 0;
+    int columnCount = 1;
+    int pageWidth = 12240;
+    int pageHeight = 15840;
+    int marginLeft = 1440;
+    int marginRight = 1440;
+    int marginTop = 1440;
+    int marginBottom = 1440;
+    int fieldDepth = 0;
+    bool columnsOn = false;
+    bool lineTabsSet = false;
+    bool rightToLeft = false;
+    bool sectionHasText = false;
+    bool paragraphOpen = false;
+    RtfBuffer pendingFormat;
+
+    // How many nested runs enclose this reader (0 for the document itself).
+    int nestingDepth = 0;
+
+protected:
+    const ConversionOptions& options;
+
+    // Handles the unit at cursor: frames it, advances cursor (always by at
+    // least one byte) and appends its RTF to out. Returns false when the run
+    // must end here (a code cut off by the end of the stream).
+    bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    // Frames and dispatches one code whose bytes start at cursor. Table readers
+    // use it for the codes inside their cells.
+    void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
+        (this->*Codes()[codeByte])(code, out);
+    }
+
+    // Per-code scratch, reused so that the loop does not allocate per unit.
+    RtfBuffer codeText;
+    RtfBuffer codeOutput;
+
+    void SetTextMarks() { sectionHasText = paragraphOpen = true; }
+};
+
+// Length in bytes of a WordPerfect length (1/1200 inch) in twips.
+inline int ToTwips(int units) { return units * 1440 / 1200; }
+
+}  // namespace quorin

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building (and, with --test, testing) needs,
+# when they are missing. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+packages=(g++ cmake make pkg-config qt6-base-dev libfontconfig-dev fontconfig)
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
+             libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core
+             help2man parallel)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
