@@ -196,10 +196,11 @@ bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& ou
     return true;
 }
 
-bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result) const {
+bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText) const {
     if (nestingDepth >= kMaxNestingDepth) return false;
     DocumentReader nested(*this);
     ++nested.nestingDepth;
+    if (asFieldText) nested.AdjustFieldDepth(1);
     RtfBuffer stream{subDocument};
     nested.Run(stream, result, nullptr, true);
     return true;

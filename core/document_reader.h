@@ -33,9 +33,10 @@ public:
     virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
 
     // Converts a sub-document with a copy of this reader (stop at zero, no
-    // progress) and returns its RTF. Returns false, writing nothing, when the
-    // nesting bound is reached. The one place that makes nested runs.
-    bool RunNested(std::string_view subDocument, RtfBuffer& result) const;
+    // progress) and appends its RTF to result; with asFieldText the copy writes
+    // field text (one field level deeper). Returns false, writing nothing, when
+    // the nesting bound is reached. The one place that makes nested runs.
+    bool RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText = false) const;
 
     // Character attributes, fonts and scripts.
     virtual int16_t FontSizeHalfPoints();
