@@ -13,7 +13,7 @@ constexpr std::string_view kArabicForm = R"(\uN\'hh)";
 // A letter's run: the base letter, then its forms (initial, medial, final,
 // or final alone), all with the same fallback byte.
 template <size_t Size>
-consteval void Letter(FormTable<Size>& t, size_t first, size_t last, int base, int byte, std::string_view forms) {
+constexpr void Letter(FormTable<Size>& t, size_t first, size_t last, int base, int byte, std::string_view forms) {
     t.Set(first, Format(kArabicForm, {base, byte}));
     ListReader list(forms);
     for (size_t number = first + 1; number <= last; ++number) {
@@ -22,7 +22,7 @@ consteval void Letter(FormTable<Size>& t, size_t first, size_t last, int base, i
     if (!list.Done()) throw "more forms than numbers";
 }
 
-consteval auto BuildArabic() {
+constexpr auto BuildArabic() {
     FormTable<194> t;
     for (size_t number = 0; number <= 9; ++number) t.Set(number, CharacterForm{});
     t.Run(10, 14, kArabicForm, "1614/f3, 1615/f5, 1616/f6", 2);

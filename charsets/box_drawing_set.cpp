@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view kBoxForm = R"({\uc1\uN\'hh})";
 
-consteval auto BuildBoxDrawing() {
+constexpr auto BuildBoxDrawing() {
     FormTable<56> t;
     t.Run(0, 7, kBoxForm, "9617/a6, 9618/a6, 9619/a6, 9608/a6, 9612/a6, 9600/af, 9616/a6, 9604/5f");
     // Single lines, then double lines in the same order.

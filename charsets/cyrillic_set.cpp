@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view kLetterForm = R"({\uc0\uN})";
 
-consteval auto BuildCyrillic() {
+constexpr auto BuildCyrillic() {
     FormTable<150> t;
     // The Russian alphabet: А to Я are U+0410 to U+042F (small +32), with Ё
     // (U+0401, U+0451) after Е.

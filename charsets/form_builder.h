@@ -21,7 +21,7 @@ struct CharacterForm {
 
     constexpr std::string_view View() const { return {text.data(), length}; }
 
-    consteval void Append(std::string_view part) {
+    constexpr void Append(std::string_view part) {
         for (char c : part) {
             if (length == kCapacity) throw "character form too long";
             text[length++] = c;
@@ -36,15 +36,15 @@ struct Fields {
     std::array<int, kMaxFields> values{};
     size_t count = 0;
 
-    consteval void Add(int value) {
+    constexpr void Add(int value) {
         if (count == kMaxFields) throw "too many fields";
         values[count++] = value;
     }
 };
 
-consteval bool IsDecimalPlaceholder(std::string_view pattern, size_t i) { return pattern[i] == 'N'; }
+constexpr bool IsDecimalPlaceholder(std::string_view pattern, size_t i) { return pattern[i] == 'N'; }
 
-consteval bool IsBytePlaceholder(std::string_view pattern, size_t i) {
+constexpr bool IsBytePlaceholder(std::string_view pattern, size_t i) {
     if (pattern[i] != 'h') return false;
     if (i + 1 >= pattern.size() || pattern[i + 1] != 'h') throw "lone 'h' in a pattern";
     return true;
@@ -52,7 +52,7 @@ consteval bool IsBytePlaceholder(std::string_view pattern, size_t i) {
 
 // Writes `pattern` with "N" replaced by a "\u" parameter (decimal, -32768 to
 // 32767) and "hh" by a byte in two lower-case hexadecimal digits.
-consteval CharacterForm Format(std::string_view pattern, const Fields& fields) {
+constexpr CharacterForm Format(std::string_view pattern, const Fields& fields) {
     CharacterForm form;
     size_t next = 0;
     for (size_t i = 0; i < pattern.size(); ++i) {
@@ -87,13 +87,13 @@ consteval CharacterForm Format(std::string_view pattern, const Fields& fields) {
     return form;
 }
 
-consteval CharacterForm Format(std::string_view pattern, std::initializer_list<int> values) {
+constexpr CharacterForm Format(std::string_view pattern, std::initializer_list<int> values) {
     Fields fields;
     for (int value : values) fields.Add(value);
     return Format(pattern, fields);
 }
 
-consteval CharacterForm Literal(std::string_view text) {
+constexpr CharacterForm Literal(std::string_view text) {
     CharacterForm form;
     form.Append(text);
     return form;
@@ -101,11 +101,11 @@ consteval CharacterForm Literal(std::string_view text) {
 
 // The table-driven form: the 16-bit value as a signed "\u" parameter, "_"
 // for readers without Unicode.
-consteval CharacterForm TableDriven(uint16_t value) {
+constexpr CharacterForm TableDriven(uint16_t value) {
     return Format(R"(\uN\'5f)", {static_cast<int16_t>(value)});
 }
 
-consteval int ParseNumber(std::string_view text, int base) {
+constexpr int ParseNumber(std::string_view text, int base) {
     bool negative = !text.empty() && text[0] == '-';
     if (negative) text.remove_prefix(1);
     if (text.empty()) throw "empty number";
@@ -121,7 +121,7 @@ consteval int ParseNumber(std::string_view text, int base) {
     return negative ? -value : value;
 }
 
-consteval std::string_view Trim(std::string_view text) {
+constexpr std::string_view Trim(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
@@ -130,12 +130,12 @@ consteval std::string_view Trim(std::string_view text) {
 // Splits "a, b, c" into its items; an empty text has no items.
 class ListReader {
 public:
-    consteval explicit ListReader(std::string_view text, char separator = ',')
+    constexpr explicit ListReader(std::string_view text, char separator = ',')
         : rest_(text), separator_(separator), done_(Trim(text).empty()) {}
 
-    consteval bool Done() const { return done_; }
+    constexpr bool Done() const { return done_; }
 
-    consteval std::string_view Next() {
+    constexpr std::string_view Next() {
         if (done_) throw "list too short";
         size_t end = rest_.find(separator_);
         std::string_view item = Trim(rest_.substr(0, end));
@@ -153,7 +153,7 @@ private:
 
 // Reads one list entry ("-1232/e0/cc") as the values of `pattern`'s
 // placeholders: decimal for "N", hexadecimal for "hh".
-consteval Fields ParseEntry(std::string_view pattern, std::string_view entry) {
+constexpr Fields ParseEntry(std::string_view pattern, std::string_view entry) {
     Fields fields;
     ListReader parts(entry, '/');
     for (size_t i = 0; i < pattern.size(); ++i) {
@@ -173,18 +173,18 @@ consteval Fields ParseEntry(std::string_view pattern, std::string_view entry) {
 template <size_t Size>
 class FormTable {
 public:
-    consteval void Set(size_t number, const CharacterForm& form) {
+    constexpr void Set(size_t number, const CharacterForm& form) {
         if (number >= Size) throw "character number beyond the table";
         if (given_[number]) throw "character number given twice";
         given_[number] = true;
         forms_[number] = form;
     }
 
-    consteval void Literal(size_t number, std::string_view text) { Set(number, charsets::Literal(text)); }
+    constexpr void Literal(size_t number, std::string_view text) { Set(number, charsets::Literal(text)); }
 
     // Numbers first, first + step, ... last take `pattern` filled with the
     // entries of `entries` in turn; the count must match.
-    consteval void Run(size_t first, size_t last, std::string_view pattern, std::string_view entries,
+    constexpr void Run(size_t first, size_t last, std::string_view pattern, std::string_view entries,
                        size_t step = 1) {
         ListReader list(entries);
         for (size_t number = first; number <= last; number += step) {
@@ -195,7 +195,7 @@ public:
 
     // Like Run, but each entry "capital/small" fills two numbers with a
     // one-placeholder pattern.
-    consteval void RunPairs(size_t first, size_t last, std::string_view pattern, std::string_view entries) {
+    constexpr void RunPairs(size_t first, size_t last, std::string_view pattern, std::string_view entries) {
         ListReader list(entries);
         for (size_t number = first; number <= last; number += 2) {
             ListReader pair(list.Next(), '/');
@@ -206,7 +206,7 @@ public:
         if (!list.Done()) throw "more entries than numbers";
     }
 
-    consteval std::array<CharacterForm, Size> Finish() const {
+    constexpr std::array<CharacterForm, Size> Finish() const {
         for (bool given : given_) {
             if (!given) throw "character number left out";
         }
@@ -220,7 +220,7 @@ private:
 
 // The forms of a table-driven set.
 template <size_t Size>
-consteval std::array<CharacterForm, Size> TableDrivenForms(const uint16_t (&values)[Size]) {
+constexpr std::array<CharacterForm, Size> TableDrivenForms(const uint16_t (&values)[Size]) {
     std::array<CharacterForm, Size> forms{};
     for (size_t i = 0; i < Size; ++i) forms[i] = TableDriven(values[i]);
     return forms;

@@ -7,7 +7,7 @@ namespace quorin::charsets {
 
 namespace {
 
-consteval auto BuildHebrew() {
+constexpr auto BuildHebrew() {
     FormTable<119> t;
     // Alef to tav in code-page order, each final form before its normal form.
     for (int letter = 0; letter <= 26; ++letter) t.Set(letter, Format(R"(\'hh)", {0xe0 + letter}));

@@ -6,7 +6,7 @@ namespace quorin::charsets {
 
 namespace {
 
-consteval auto BuildMultinational() {
+constexpr auto BuildMultinational() {
     FormTable<234> t;
     t.Literal(0, R"(\u768\'60)");
     t.Literal(1, R"(\'b7)");
@@ -51,7 +51,7 @@ consteval auto BuildMultinational() {
     return t.Finish();
 }
 
-consteval auto BuildDiacritics() {
+constexpr auto BuildDiacritics() {
     FormTable<28> t;
     t.Run(0, 4, R"({\uc0\uN})", "803, 804, 778, 805, 789");
     t.Literal(5, R"(\u813\'5f)");
