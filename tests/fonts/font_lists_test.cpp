@@ -74,11 +74,5 @@ TEST(FontLists, PreselectionPrefersStoredEntriesOverTheFontKey) {
               (FontChoice{"Default font", "Default font", "Default font"}));
 }
 
-TEST(FontLists, ArabicLanguageReplacesTheDavkaFilter) {
-    EXPECT_EQ(EffectiveFilter(kDavkaCompatibleFonts, kArabicLanguage), kWindowsCompatibleFonts);
-    EXPECT_EQ(EffectiveFilter(kDavkaCompatibleFonts, kHebrewLanguage), kDavkaCompatibleFonts);
-    EXPECT_EQ(EffectiveFilter(kAllFonts, kArabicLanguage), kAllFonts);
-}
-
 }  // namespace
 }  // namespace quorin

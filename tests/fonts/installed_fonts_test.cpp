@@ -6,10 +6,12 @@
 #include <QSet>
 #include <regex>
 
+#include "core/convert_document.h"
 #include "core/font_table.h"
 #include "fonts/fontconfig_catalog.h"
 #include "fonts/unattended_font_chooser.h"
 #include "qt_printing.h"
+#include "support/wp_builder.h"
 #include "temporary_config_home.h"
 
 namespace quorin {
@@ -65,24 +67,27 @@ std::map<int, std::string> FacesOf(const std::string& table) {
     return faces;
 }
 
-TEST(InstalledFonts, EmptyMapGivesInstalledFacesForEveryScript) {
+// A real document naming Arial and Times New Roman, converted with nothing remembered.
+TEST(InstalledFonts, CorpusDocumentGetsInstalledFacesForBothFonts) {
     FontMap map(test::FreshSettingsFile());
     FontconfigCatalog catalog;
     UnattendedFontChooser chooser(map, catalog);
-    std::string record(86, '\0');
-    RtfBuffer list = record + record, pool("Arial\0Times New Roman\0", 22), piece;
-    list[86 + 18] = 6;
-    WriteFontTable(list, pool, piece, ConversionOptions{}, &chooser);
+    RtfBuffer document(test::ReadTestData("report-1980.wp")), message;
+    ASSERT_EQ(ConvertDocument(document, message, nullptr, ConversionOptions{}, &chooser), kConverted) << message;
 
-    std::map<int, std::string> faces = FacesOf(piece);
-    ASSERT_EQ(faces.size(), 6u) << piece;
-    const QList<InstalledFace> installed = catalog.Faces();
+    std::map<int, std::string> faces = FacesOf(document.substr(0, document.find("{\\stylesheet")));
+    ASSERT_EQ(faces.size(), 6u) << document.substr(0, 600);
+    const QSet<QString> installed = FamilyNamesOnThisMachine();
+    const QList<InstalledFace> covered = catalog.Faces();
     for (int number : {0, 1}) {
-        EXPECT_TRUE(FamiliesFor(installed, "Western").contains(QString::fromStdString(faces[number])));
-        EXPECT_TRUE(FamiliesFor(installed, "Hebrew").contains(QString::fromStdString(faces[1000 + number])));
-        EXPECT_TRUE(FamiliesFor(installed, "Arabic").contains(QString::fromStdString(faces[2000 + number])));
+        for (auto [offset, script] : {std::pair{0, "Western"}, {1000, "Hebrew"}, {2000, "Arabic"}}) {
+            QString face = QString::fromStdString(faces[offset + number]);
+            EXPECT_TRUE(installed.contains(face)) << face.toStdString();
+            EXPECT_TRUE(FamiliesFor(covered, script).contains(face)) << face.toStdString() << " " << script;
+        }
     }
     EXPECT_EQ(map.Lookup("Arial"), FontChoice{});
+    EXPECT_EQ(map.Lookup("Times"), FontChoice{});
 }
 
 }  // namespace
