@@ -1,1 +1,171 @@
+#include "core/convert_document.h"
+
+#include <new>
+#include <vector>
+
+#include "core/document_information.h"
 #include "core/document_reader.h"
+#include "core/font_table.h"
+#include "core/style_sheet.h"
+
+namespace quorin {
+
+namespace {
+
+constexpr uint32_t kSignature = 0x435057FF;  // 0xFF "WPC"
+constexpr uint16_t kIndexBlock = 0xFFFB;
+constexpr size_t kEntrySize = 10;
+constexpr size_t kMaxEntriesPerBlock = 4;
+
+constexpr const char* kNotWordPerfect = "Document is not a WordPerfect 5.X Document!\n";
+constexpr const char* kNotStandard = "Document is not a standard WordPerfect 5.X Document!\n";
+constexpr const char* kErrorInFile = "Error in file!\n";
+
+enum class FontPacketKind { kNone, kFontList, kNamePool };
+
+// Everything the walk of the prefix area gathers.
+struct Prolog {
+    RtfBuffer fontTable;
+    RtfBuffer documentInformation;
+    RtfBuffer styleSheet{"{\\stylesheet"};
+    RtfBuffer initialCodes;
+    RtfBuffer pendingFont;
+    FontPacketKind pendingKind = FontPacketKind::kNone;
+};
+
+// The packet's bytes, cut at the end of the file.
+RtfBuffer PacketData(const RtfBuffer& file, uint32_t offset, uint32_t length) {
+    if (offset >= file.size()) return {};
+    return RtfBuffer(file.substr(offset, length));
+}
+
+void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const ConversionOptions& options,
+                 FontResolver* fonts) {
+    if (type == 1) {
+        WriteDocumentInformation(data, prolog.documentInformation);
+    } else if (type == 3) {
+        prolog.initialCodes = std::move(data);
+    } else if (type == 2 || type == 15 || type == 7) {
+        const FontPacketKind kind = type == 7 ? FontPacketKind::kNamePool : FontPacketKind::kFontList;
+        if (prolog.pendingKind == FontPacketKind::kNone || prolog.pendingKind == kind) {
+            // A second packet of the kind already held replaces it.
+            prolog.pendingFont = std::move(data);
+            prolog.pendingKind = kind;
+            return;
+        }
+        RtfBuffer& fontList = kind == FontPacketKind::kFontList ? data : prolog.pendingFont;
+        RtfBuffer& namePool = kind == FontPacketKind::kFontList ? prolog.pendingFont : data;
+        WriteFontTable(fontList, namePool, prolog.fontTable, options, fonts);
+        prolog.pendingFont.clear();
+        prolog.pendingKind = FontPacketKind::kNone;
+    } else if (type >= 256 && type <= 511) {
+        WriteStyleEntries(data, prolog.styleSheet, options);
+    }
+}
+
+// Walks the chain of index blocks from offset 16. The walk stops at a block
+// type of 0, a next offset of 0 or past the file, a block seen before (a
+// looping chain), or a cancel request. Packet data handed on is limited to a
+// few times the file's size, so a chain that names one large packet over and
+// over cannot multiply the work.
+void WalkPrefix(const RtfBuffer& file, Prolog& prolog, const ConversionOptions& options, FontResolver* fonts) {
+    std::vector<uint32_t> visited;
+    uint64_t packetBudget = 4 * uint64_t{file.size()} + 65536;
+    uint32_t block = 16;
+    while (block != 0 && !options.CancelRequested() && block <= file.size()) {
+        for (uint32_t seen : visited)
+            if (seen == block) return;
+        visited.push_back(block);
+        const uint16_t type = file.WordOr0(block);
+        const uint16_t entryCount = file.WordOr0(block + 2);
+        const uint32_t next = file.DwordOr0(block + 6);
+        if (type == 0) return;
+        if (type == kIndexBlock) {
+            const size_t entries = entryCount > 0 ? std::min<size_t>(entryCount - 1u, kMaxEntriesPerBlock) : 0;
+            for (size_t i = 1; i <= entries; ++i) {
+                const size_t entry = block + i * kEntrySize;
+                const uint16_t packetType = file.WordOr0(entry);
+                if (packetType == 0) break;
+                const uint32_t length = file.DwordOr0(entry + 2);
+                const uint32_t offset = file.DwordOr0(entry + 6);
+                RtfBuffer data = PacketData(file, offset, length);
+                if (data.size() > packetBudget) continue;
+                packetBudget -= data.size();
+                ActOnPacket(packetType, std::move(data), prolog, options, fonts);
+            }
+        }
+        block = next;
+    }
+}
+
+// Reserves room for the body: four times the code stream, or less when memory
+// is short, and nothing when even that fails.
+void PresizeBody(RtfBuffer& body, size_t streamLength) {
+    try {
+        std::vector<char> reserve(4000);
+        for (size_t factor : {4, 2, 1}) {
+            try {
+                body.reserve(body.size() + factor * streamLength);
+                return;
+            } catch (const std::bad_alloc&) {
+            } catch (const std::length_error&) {
+            }
+        }
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+}  // namespace
+
+int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts) {
+    const bool rightToLeft = options.rightToLeftDocument == 1;
+
+    // A file shorter than its 16-byte header is no WordPerfect document.
+    if (document.size() < 16 || document.DwordOr0(0) != kSignature || document.ByteOr0(8) != 1 ||
+        document.ByteOr0(10) != 0 || document.ByteOr0(11) > 1) {
+        message = kNotWordPerfect;
+        return kNotConverted;
+    }
+    if (document.ByteOr0(9) != 10) {
+        message = kNotStandard;
+        return kNotConverted;
+    }
+    const uint32_t documentArea = document.DwordOr0(4);
+    if (documentArea > document.size()) {
+        message = kErrorInFile;
+        return kNotConverted;
+    }
+
+    Prolog prolog;
+    WalkPrefix(document, prolog, options, fonts);
+    if (options.CancelRequested()) return kCancelled;
+
+    // The code stream is made in place from the document's bytes: the initial
+    // codes, then the document area.
+    document.erase(0, documentArea);
+    document.insert(0, prolog.initialCodes);
+    RtfBuffer stream = std::move(document);
+    document.clear();
+
+    // The pieces before the body are complete now, so the body is written
+    // straight after them and the document needs no joining copy at the end.
+    RtfBuffer rtf(rightToLeft ? "{\\rtf1\\ansi\n\\deff1000" : "{\\rtf1\\ansi\n\\deff0");
+    rtf += prolog.fontTable;
+    rtf += prolog.documentInformation;
+    rtf += prolog.styleSheet;
+    rtf += '}';
+    rtf += "\\qj\\fet2\\enddoc\\aenddoc\\ftnnar\\aftnnar\\viewkind1\\facingp"
+           "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440";
+    rtf += rightToLeft ? "\\rtldoc\\rtlgutter\\rtlsect\\rtlpar" : "\\ltrdoc\\ltrgutter\\ltrsect\\ltrpar";
+    PresizeBody(rtf, stream.size());
+
+    DocumentReader reader(options);
+    reader.Run(stream, rtf, tracker, false);
+    rtf += '}';
+    rtf.shrink_to_fit();
+    document = std::move(rtf);
+    return kConverted;
+}
+
+}  // namespace quorin

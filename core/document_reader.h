@@ -104,8 +104,25 @@ public:
     virtual void OnNote(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnMark(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnReversedText(const RtfBuffer& code, RtfBuffer& out);
-    // Codes whose only effect is the offset test of their subfunction byte.
-    virtual void OnTestedCode(const RtfBuffer& code, RtfBuffer& out);
+    // Subfunction 19 of OnSetting.
+    virtual void OnTextDirection(const RtfBuffer& code, RtfBuffer& out);
+    // Codes that write nothing.
+    virtual void OnCode8E(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCode98(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCode9A(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCode9B(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCode9E(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCode9F(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeB2(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeC5(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeC6(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeC7(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeD4(const RtfBuffer& code, RtfBuffer& out);
+    // Codes that write nothing but test that their subfunction byte is there.
+    virtual void OnCodeD9(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeDA(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeDE(const RtfBuffer& code, RtfBuffer& out);
+    virtual void OnCodeDF(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnStyle(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnTableEndOfLine(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnTableEndOfPage(const RtfBuffer& code, RtfBuffer& out);
@@ -141,8 +158,7 @@ protected:
     // least one byte) and appends its RTF to out. Returns false when the run
     // must end here (a code cut off by the end of the stream).
     bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
-    // Frames and dispatches one code whose bytes start at cursor. Table readers
-    // use it for the codes inside their cells.
+    // Dispatches one framed code through the code table.
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
         (this->*Codes()[codeByte])(code, out);
     }
@@ -152,6 +168,11 @@ protected:
     RtfBuffer codeOutput;
 
     void SetTextMarks() { sectionHasText = paragraphOpen = true; }
+
+private:
+    static void InitCodeTable(CodeTable& table);
+    // The common steps of the set operations 1 to 14.
+    void WriteSetCharacter(uint8_t set, uint8_t c, RtfBuffer& out);
 };
 
 // Length in bytes of a WordPerfect length (1/1200 inch) in twips.
