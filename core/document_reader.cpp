@@ -196,12 +196,18 @@ bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& ou
     return true;
 }
 
+std::unique_ptr<DocumentReader> DocumentReader::NestedCopy() const {
+    if (nestingDepth >= kMaxNestingDepth) return nullptr;
+    auto nested = std::make_unique<DocumentReader>(*this);
+    ++nested->nestingDepth;
+    return nested;
+}
+
 bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result) const {
-    if (nestingDepth >= kMaxNestingDepth) return false;
-    DocumentReader nested(*this);
-    ++nested.nestingDepth;
+    std::unique_ptr<DocumentReader> nested = NestedCopy();
+    if (!nested) return false;
     RtfBuffer stream{subDocument};
-    nested.Run(stream, result, nullptr, true);
+    nested->Run(stream, result, nullptr, true);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
@@ -158,6 +159,10 @@ protected:
     // least one byte) and appends its RTF to out. Returns false when the run
     // must end here (a code cut off by the end of the stream).
     bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    // A copy of this reader one nesting level deeper, for a sub-document that
+    // needs more than RunNested gives (several runs, a raised field depth);
+    // empty at the nesting bound. RunNested is built on it.
+    std::unique_ptr<DocumentReader> NestedCopy() const;
     // Dispatches one framed code through the code table.
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
         (this->*Codes()[codeByte])(code, out);
