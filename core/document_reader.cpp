@@ -121,6 +121,7 @@ size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* t
         if (!goOn) break;
     }
     if (paragraphOpen) EndParagraph(out);
+    CloseOpenMarks(out);
     stream.clear();
     stream.shrink_to_fit();
     stopAtNul = savedStopAtNul;

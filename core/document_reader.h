@@ -151,6 +151,9 @@ public:
 
     // How many nested runs enclose this reader (0 for the document itself).
     int nestingDepth = 0;
+    // Marked-text groups this reader has opened and not closed; a copy starts
+    // with none, so an end code closes only what its own reader opened.
+    int openMarks = 0;
 
 protected:
     const ConversionOptions& options;
@@ -163,6 +166,9 @@ protected:
     // needs more than RunNested gives (several runs, a raised field depth);
     // empty at the nesting bound. RunNested is built on it.
     std::unique_ptr<DocumentReader> NestedCopy() const;
+    // Closes the marked-text groups left open (a run or a table cell ends), so
+    // that the RTF stays balanced.
+    void CloseOpenMarks(RtfBuffer& out);
     // Dispatches one framed code through the code table.
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
         (this->*Codes()[codeByte])(code, out);
