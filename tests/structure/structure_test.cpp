@@ -9,6 +9,13 @@
 namespace quorin::test {
 namespace {
 
+// Every output of these tests must also be balanced RTF.
+std::string ConvertBody(std::string_view codes, const ConversionOptions& options = {}) {
+    std::string rtf = test::ConvertBody(codes, options);
+    EXPECT_TRUE(BracesBalanced(rtf)) << rtf;
+    return rtf;
+}
+
 constexpr const char* kLtr = "\\ltrpar\\ltrch\\ltrmark";
 
 size_t Count(const std::string& text, const std::string& what) {

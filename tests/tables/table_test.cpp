@@ -10,6 +10,13 @@
 namespace quorin::test {
 namespace {
 
+// Every output of these tests must also be balanced RTF.
+std::string ConvertBody(std::string_view codes, const ConversionOptions& options = {}) {
+    std::string rtf = test::ConvertBody(codes, options);
+    EXPECT_TRUE(BracesBalanced(rtf)) << rtf;
+    return rtf;
+}
+
 // 1800, 1200 and 600 units: 2160, 1440 and 720 twips.
 TableLayout ThreeColumns() {
     TableLayout layout;
