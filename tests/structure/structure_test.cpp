@@ -57,7 +57,6 @@ TEST(Notes, FootnoteAndEndnote) {
     std::string text = std::string(kLtr) + "\\'4E{\\par}\n}";
     EXPECT_EQ(ConvertBody(Footnote("N")), "{\\super\\chftn}{\\footnote\\f0\\sz24\\qj" + text);
     EXPECT_EQ(ConvertBody(Footnote("N", 255)), "{\\super\\chftn}{\\footnote\\f0\\sz24\\qj" + text);
-    EXPECT_EQ(ConvertBody(Footnote("N", 3)), "{\\super\\chftn}{\\footnote\\f0\\sz24\\qj" + text);
     EXPECT_EQ(ConvertBody(Endnote("N")), "{\\super\\chftn}{\\footnote\\ftnalt\\f0\\sz24\\qj" + text);
     EXPECT_EQ(ConvertBody(Variable(0xD6, 2, std::string(20, 'x'))), "");
 }

@@ -88,11 +88,6 @@ TEST(Tables, CellWidthsAndSpans) {
 }
 
 TEST(Tables, BorderStylesAndVerticalAlignment) {
-    EXPECT_EQ(TableReader::BorderStyleText(2), "\\brdrdb");
-    EXPECT_EQ(TableReader::BorderStyleText(3), "\\brdrdash");
-    EXPECT_EQ(TableReader::BorderStyleText(4), "\\brdrdot");
-    EXPECT_EQ(TableReader::BorderStyleText(5), "\\brdrth");
-    EXPECT_EQ(TableReader::BorderStyleText(6), "\\brdrtnthtnlg");
     // Style 7 writes nothing; vertical alignment 3 writes none of the three words.
     CellLayout cell;
     cell.flags = 0x0C;
