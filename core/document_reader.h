@@ -34,9 +34,10 @@ public:
     virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
 
     // Converts a sub-document with a copy of this reader (stop at zero, no
-    // progress) and returns its RTF. Returns false, writing nothing, when the
-    // nesting bound is reached. The one place that makes nested runs.
-    bool RunNested(std::string_view subDocument, RtfBuffer& result) const;
+    // progress) and appends its RTF to result; with asFieldText the copy writes
+    // field text (one field level deeper). Returns false, writing nothing, when
+    // the nesting bound is reached. The one place that makes nested runs.
+    bool RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText = false) const;
 
     // Character attributes, fonts and scripts.
     virtual int16_t FontSizeHalfPoints();
@@ -163,7 +164,7 @@ protected:
     // must end here (a code cut off by the end of the stream).
     bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
     // A copy of this reader one nesting level deeper, for a sub-document that
-    // needs more than RunNested gives (several runs, a raised field depth);
+    // needs more than RunNested gives (several runs on one copy);
     // empty at the nesting bound. RunNested is built on it.
     std::unique_ptr<DocumentReader> NestedCopy() const;
     // Closes the marked-text groups left open (a run or a table cell ends), so
@@ -173,6 +174,12 @@ protected:
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
         (this->*Codes()[codeByte])(code, out);
     }
+
+    static bool IsText(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
+    bool PlainTextNeedsNoRules() const {
+        return fieldDepth == 0 && !(options.reverseParentheses != 0 && rightToLeft);
+    }
+    void WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out, ProgressTracker* tracker);
 
     // Per-code scratch, reused so that the loop does not allocate per unit.
     RtfBuffer codeText;

@@ -1,11 +1,101 @@
-// Right-to-left text: direction switches and reversed text.
+// Right-to-left text: direction codes and reversed text.
+#include <string>
+#include <vector>
+
 #include "core/document_reader.h"
 
 namespace quorin {
 
-void DocumentReader::OnDirectionSwitch(const RtfBuffer&, RtfBuffer&) {}
-void DocumentReader::OnDirectionRestore(const RtfBuffer&, RtfBuffer&) {}
-void DocumentReader::OnReversedText(const RtfBuffer&, RtfBuffer&) {}
-void DocumentReader::OnTextDirection(const RtfBuffer& code, RtfBuffer&) { code.At(5); }
+namespace {
+
+// One pass over the text, so that many replacements stay linear.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    size_t at = text.find(from);
+    if (at == std::string::npos) return;
+    std::string result;
+    result.reserve(text.size());
+    size_t copied = 0;
+    for (; at != std::string::npos; at = text.find(from, copied)) {
+        result.append(text, copied, at - copied);
+        result += to;
+        copied = at + from.size();
+    }
+    result.append(text, copied, std::string::npos);
+    text = std::move(result);
+}
+
+// Reverses the order of the RTF units of `text`: every escape or control word
+// is a unit, and a brace group stays one unit with its inner order kept. A
+// group that starts with "\uc2" keeps only its fallback bytes.
+std::string ReverseUnits(std::string text) {
+    ReplaceAll(text, "{}", "");
+    ReplaceAll(text, "{\\", "\\{");
+
+    std::vector<std::string_view> tokens;
+    const std::string_view all(text);
+    for (size_t at = 0; at < all.size();) {
+        const size_t end = std::min(all.find('\\', at), all.size());
+        if (end > at) tokens.push_back(all.substr(at, end - at));
+        at = end + 1;
+    }
+
+    std::vector<std::string> units;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        std::string unit = "\\" + std::string(tokens[i]);
+        if (unit.find('{') != std::string::npos) {
+            // Extend the unit to its closing brace. Only what changes is looked
+            // at again, so a long group stays linear.
+            bool closed = unit.find('}') != std::string::npos;
+            bool hasUc2 = unit.find("uc2") != std::string::npos;
+            while (!closed && i + 1 < tokens.size()) {
+                const std::string_view next = tokens[++i];
+                if (hasUc2) {  // a "\uc2" group keeps only its fallback bytes
+                    ReplaceAll(unit, "\\uc2", "");
+                    ReplaceAll(unit, "\\{uc2", "{");
+                    hasUc2 = unit.find("uc2") != std::string::npos;
+                } else {
+                    unit += '\\';
+                    unit += next;
+                    closed = next.find('}') != std::string_view::npos;
+                    hasUc2 = next.find("uc2") != std::string_view::npos;
+                }
+            }
+        }
+        units.push_back(std::move(unit));
+    }
+    std::string reversed;
+    reversed.reserve(text.size() + units.size());
+    for (auto unit = units.rbegin(); unit != units.rend(); ++unit) reversed += *unit;
+    ReplaceAll(reversed, "\\{", "{\\");
+    return reversed;
+}
+
+}  // namespace
+
+void DocumentReader::OnTextDirection(const RtfBuffer& code, RtfBuffer& out) {
+    rightToLeft = (code.At(5) & 0x01) != 0;
+    // The section direction is written only before the document's first character.
+    if (!sectionHasText) out += rightToLeft ? "\\rtlsect" : "\\ltrsect";
+    out += rightToLeft ? "\\rtlpar\\rtlch\\rtlmark" : "\\ltrpar\\ltrch\\ltrmark";
+}
+
+void DocumentReader::OnDirectionSwitch(const RtfBuffer&, RtfBuffer& out) {
+    out += rightToLeft ? "\\ltrch\\ltrmark" : "\\rtlch\\rtlmark";
+    SetScript(rightToLeft ? 1 : 2, out);
+}
+
+void DocumentReader::OnDirectionRestore(const RtfBuffer&, RtfBuffer& out) {
+    out += rightToLeft ? "\\rtlch\\rtlmark" : "\\ltrch\\ltrmark";
+    SetScript(1, out);
+}
+
+void DocumentReader::OnReversedText(const RtfBuffer& code, RtfBuffer& out) {
+    if (code.At(1) != 2) return;
+    const size_t length = code.WordOr0(2);
+    if (length <= 6) return;
+    RtfBuffer converted;
+    if (!RunNested(std::string_view(code).substr(6, length - 6), converted, true)) return;
+    out += ReverseUnits(std::move(converted));
+}
 
 }  // namespace quorin
