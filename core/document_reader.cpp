@@ -134,6 +134,7 @@ size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* t
         if (!goOn) break;
     }
     if (paragraphOpen) EndParagraph(out);
+    CloseOpenMarks(out);
     stream.clear();
     stream.shrink_to_fit();
     stopAtNul = savedStopAtNul;
@@ -230,13 +231,19 @@ bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& ou
     return true;
 }
 
+std::unique_ptr<DocumentReader> DocumentReader::NestedCopy() const {
+    if (nestingDepth >= kMaxNestingDepth) return nullptr;
+    auto nested = std::make_unique<DocumentReader>(*this);
+    ++nested->nestingDepth;
+    return nested;
+}
+
 bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText) const {
-    if (nestingDepth >= kMaxNestingDepth) return false;
-    DocumentReader nested(*this);
-    ++nested.nestingDepth;
-    if (asFieldText) nested.AdjustFieldDepth(1);
+    std::unique_ptr<DocumentReader> nested = NestedCopy();
+    if (!nested) return false;
+    if (asFieldText) nested->AdjustFieldDepth(1);
     RtfBuffer stream{subDocument};
-    nested.Run(stream, result, nullptr, true);
+    nested->Run(stream, result, nullptr, true);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
@@ -151,6 +152,9 @@ public:
 
     // How many nested runs enclose this reader (0 for the document itself).
     int nestingDepth = 0;
+    // Marked-text groups this reader has opened and not closed; a copy starts
+    // with none, so an end code closes only what its own reader opened.
+    int openMarks = 0;
 
 protected:
     const ConversionOptions& options;
@@ -159,6 +163,13 @@ protected:
     // least one byte) and appends its RTF to out. Returns false when the run
     // must end here (a code cut off by the end of the stream).
     bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    // A copy of this reader one nesting level deeper, for a sub-document that
+    // needs more than RunNested gives (several runs on one copy);
+    // empty at the nesting bound. RunNested is built on it.
+    std::unique_ptr<DocumentReader> NestedCopy() const;
+    // Closes the marked-text groups left open (a run or a table cell ends), so
+    // that the RTF stays balanced.
+    void CloseOpenMarks(RtfBuffer& out);
     // Dispatches one framed code through the code table.
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
         (this->*Codes()[codeByte])(code, out);

@@ -1,15 +1,146 @@
-// Headers, footers, notes and marks: sub-documents converted by nested runs.
+// Headers, footers, notes and marks: codes that carry a sub-document, each
+// converted by a nested run on a copy of the reader.
+#include <algorithm>
+#include <memory>
+#include <string_view>
+
 #include "core/document_reader.h"
 
 namespace quorin {
+
+namespace {
+
+std::string_view DirectionText(bool rightToLeft) {
+    return rightToLeft ? "\\rtlpar\\rtlch\\rtlmark" : "\\ltrpar\\ltrch\\ltrmark";
+}
+
+// The bytes of a variable-length code from `start` up to its length word L
+// (empty when start lies beyond L), never past the code itself.
+std::string_view SubDocument(const RtfBuffer& code, size_t start) {
+    size_t end = std::min<size_t>(code.WordOr0(2), code.size());
+    return start < end ? std::string_view(code).substr(start, end - start) : std::string_view();
+}
+
+// Empty groups carry nothing into a field instruction.
+RtfBuffer WithoutEmptyGroups(std::string_view rtf) {
+    RtfBuffer result;
+    for (size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf.substr(i, 2) == "{}") ++i;
+        else result += rtf[i];
+    }
+    return result;
+}
+
+}  // namespace
 
 void DocumentReader::AdjustFieldDepth(uint8_t up) {
     if (up == 1) ++fieldDepth;
     else if (fieldDepth > 0) --fieldDepth;
 }
 
-void DocumentReader::OnHeaderFooter(const RtfBuffer& code, RtfBuffer&) { code.At(11); }
-void DocumentReader::OnNote(const RtfBuffer&, RtfBuffer&) {}
-void DocumentReader::OnMark(const RtfBuffer&, RtfBuffer&) {}
+void DocumentReader::CloseOpenMarks(RtfBuffer& out) {
+    for (; openMarks > 0; --openMarks) {
+        out += "}}";
+        AdjustFieldDepth(0);
+    }
+}
+
+void DocumentReader::OnHeaderFooter(const RtfBuffer& code, RtfBuffer& out) {
+    uint8_t occurrence = code.At(11);
+    if (code.WordOr0(2) < 20) return;
+    std::string_view kind;
+    switch (code.At(1)) {
+        case 0: case 1: kind = "header"; break;
+        case 3: case 4: kind = "footer"; break;
+        default: return;
+    }
+    bool right = occurrence == 1 || occurrence == 2, left = occurrence == 1 || occurrence == 4;
+    RtfBuffer text;
+    if (!(right || left) || !RunNested(SubDocument(code, 22), text)) return;
+    for (auto [wanted, side] : {std::pair{right, 'r'}, std::pair{left, 'l'}}) {
+        if (!wanted) continue;
+        out += "{\\";
+        out += kind;
+        out += side;
+        out += "\\f0\\sz24\\qj";
+        out += DirectionText(rightToLeft);
+        out += text;
+        out += '}';
+    }
+}
+
+void DocumentReader::OnNote(const RtfBuffer& code, RtfBuffer& out) {
+    size_t start;
+    std::string_view opening;
+    switch (code.At(1)) {
+        case 0:
+            code.At(4);
+            start = ((code.At(7) + 1) % 256) * 2 + 17;
+            opening = "{\\super\\chftn}{\\footnote\\f0\\sz24\\qj";
+            break;
+        case 1:
+            code.At(4);
+            start = 11;
+            opening = "{\\super\\chftn}{\\footnote\\ftnalt\\f0\\sz24\\qj";
+            break;
+        default: return;
+    }
+    RtfBuffer text;
+    if (!RunNested(SubDocument(code, start), text)) return;
+    out += opening;
+    out += DirectionText(rightToLeft);
+    out += text;
+    out += '}';
+}
+
+void DocumentReader::OnMark(const RtfBuffer& code, RtfBuffer& out) {
+    switch (code.At(1)) {
+        case 0:
+            AdjustFieldDepth(1);
+            ++openMarks;
+            out += "{\\tc{";
+            break;
+        case 1: {
+            uint8_t level = code.At(4);
+            if (openMarks > 0) {  // an end without its start has no group to close
+                --openMarks;
+                out += level == 2 ? "\\tcf" : "\\tcl";
+                out.AppendDecimal(level % 64 + 1);
+                out += "}}";
+            }
+            AdjustFieldDepth(0);
+            break;
+        }
+        case 4: {  // table-of-authorities mark: short form, zero byte, long form
+            unsigned section = code.At(4);  // 32 for a short-form mark
+            std::unique_ptr<DocumentReader> copy = NestedCopy();
+            if (!copy) return;
+            copy->AdjustFieldDepth(1);
+            // One copy runs both forms, so formatting left by the short form carries on.
+            RtfBuffer shortForm{SubDocument(code, 6)}, longForm, shortText, longText;
+            size_t shortLength = copy->Run(shortForm, shortText, nullptr, true);
+            longForm = SubDocument(code, shortLength + 7);
+            copy->Run(longForm, longText, nullptr, true);
+
+            out += "{\\field{\\*\\fldinst {TA ";
+            if (section != 32) {
+                out += "\\\\l \"";
+                out += WithoutEmptyGroups(longText);
+                out += "\" ";
+            }
+            out += "\\\\s \"";
+            out += WithoutEmptyGroups(shortText);
+            out += "\" ";
+            if (section != 32) {
+                out += "\\\\c ";
+                out.AppendDecimal(section + 1);
+                out += ' ';
+            }
+            out += "}}{\\fldrslt }}";
+            break;
+        }
+        default: break;
+    }
+}
 
 }  // namespace quorin

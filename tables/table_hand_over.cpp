@@ -1,11 +1,12 @@
 #include "tables/table_hand_over.h"
 
-#include "core/document_reader.h"
+#include "tables/table_reader.h"
 
 namespace quorin {
 
-void HandOverTable(const DocumentReader&, const RtfBuffer&, size_t& cursor, RtfBuffer&) {
-    ++cursor;  // tables are not converted yet
+void HandOverTable(const DocumentReader& reader, const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
+    TableReader table(reader);
+    table.ConvertTable(stream, cursor, out);
 }
 
 }  // namespace quorin
