@@ -163,7 +163,9 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
     DocumentReader reader(options);
     reader.Run(stream, rtf, tracker, false);
     rtf += '}';
-    rtf.shrink_to_fit();
+    // Give back the reserve when much of it went unused; a smaller excess is
+    // not worth copying the whole text for.
+    if (rtf.capacity() > 2 * rtf.size()) rtf.shrink_to_fit();
     document = std::move(rtf);
     return kConverted;
 }

@@ -1,6 +1,7 @@
 #include "core/document_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "tables/table_hand_over.h"
 
@@ -10,6 +11,14 @@ namespace {
 
 // Lengths of the fixed-length codes 0xC0 to 0xCF, code byte included.
 constexpr uint8_t kFixedLength[16] = {4, 9, 11, 3, 3, 5, 6, 7, 4, 5, 6, 6, 8, 10, 10, 12};
+
+// "\'hh" for every byte, with upper-case digits.
+constexpr auto kEscapes = [] {
+    constexpr char digits[] = "0123456789ABCDEF";
+    std::array<std::array<char, 4>, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = {'\\', '\'', digits[c >> 4], digits[c & 0x0F]};
+    return table;
+}();
 
 }  // namespace
 
@@ -115,6 +124,10 @@ size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* t
         tracker->BeginFile();
     }
     while (cursor < end && !options.CancelRequested()) {
+        if (IsText(static_cast<uint8_t>(stream[cursor])) && PlainTextNeedsNoRules()) {
+            WriteTextRun(stream, cursor, out, tracker);
+            continue;
+        }
         if (stream[cursor] == 0 && stopAtNul) break;
         const bool goOn = Step(stream, cursor, out);
         if (tracker) tracker->UpdatePosition(static_cast<int32_t>(cursor));
@@ -125,6 +138,27 @@ size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* t
     stream.shrink_to_fit();
     stopAtNul = savedStopAtNul;
     return cursor;
+}
+
+// Most of a document is plain text, and plain text outside field text and
+// reversed parentheses is one hexadecimal escape per byte: such runs are
+// written in bulk, up to a bounded length so that a cancel request is still
+// seen soon. The output is what WritePlainCharacter writes byte by byte.
+void DocumentReader::WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out, ProgressTracker* tracker) {
+    static constexpr size_t kLongestRun = 4096;
+    const size_t limit = std::min(stream.size(), cursor + kLongestRun);
+    size_t runEnd = cursor;
+    while (runEnd < limit && IsText(static_cast<uint8_t>(stream[runEnd]))) ++runEnd;
+
+    const size_t written = out.size();
+    out.resize(written + 4 * (runEnd - cursor));
+    char* to = out.data() + written;
+    for (size_t at = cursor; at < runEnd; ++at, to += 4)
+        std::memcpy(to, kEscapes[static_cast<uint8_t>(stream[at])].data(), 4);
+    SetTextMarks();
+    if (tracker)
+        for (size_t at = cursor + 1; at <= runEnd; ++at) tracker->UpdatePosition(static_cast<int32_t>(at));
+    cursor = runEnd;
 }
 
 bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {

@@ -164,6 +164,12 @@ protected:
         (this->*Codes()[codeByte])(code, out);
     }
 
+    static bool IsText(uint8_t b) { return b >= 0x20 && b <= 0x7E; }
+    bool PlainTextNeedsNoRules() const {
+        return fieldDepth == 0 && !(options.reverseParentheses != 0 && rightToLeft);
+    }
+    void WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out, ProgressTracker* tracker);
+
     // Per-code scratch, reused so that the loop does not allocate per unit.
     RtfBuffer codeText;
     RtfBuffer codeOutput;

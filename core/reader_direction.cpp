@@ -8,9 +8,20 @@ namespace quorin {
 
 namespace {
 
+// One pass over the text, so that many replacements stay linear.
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
+    size_t at = text.find(from);
+    if (at == std::string::npos) return;
+    std::string result;
+    result.reserve(text.size());
+    size_t copied = 0;
+    for (; at != std::string::npos; at = text.find(from, copied)) {
+        result.append(text, copied, at - copied);
+        result += to;
+        copied = at + from.size();
+    }
+    result.append(text, copied, std::string::npos);
+    text = std::move(result);
 }
 
 // Reverses the order of the RTF units of `text`: every escape or control word
@@ -28,23 +39,33 @@ std::string ReverseUnits(std::string text) {
         at = end + 1;
     }
 
-    std::string reversed;
+    std::vector<std::string> units;
     for (size_t i = 0; i < tokens.size(); ++i) {
         std::string unit = "\\" + std::string(tokens[i]);
         if (unit.find('{') != std::string::npos) {
-            while (unit.find('}') == std::string::npos && i + 1 < tokens.size()) {
+            // Extend the unit to its closing brace. Only what changes is looked
+            // at again, so a long group stays linear.
+            bool closed = unit.find('}') != std::string::npos;
+            bool hasUc2 = unit.find("uc2") != std::string::npos;
+            while (!closed && i + 1 < tokens.size()) {
                 const std::string_view next = tokens[++i];
-                if (unit.find("uc2") != std::string::npos) {
+                if (hasUc2) {  // a "\uc2" group keeps only its fallback bytes
                     ReplaceAll(unit, "\\uc2", "");
                     ReplaceAll(unit, "\\{uc2", "{");
+                    hasUc2 = unit.find("uc2") != std::string::npos;
                 } else {
                     unit += '\\';
                     unit += next;
+                    closed = next.find('}') != std::string_view::npos;
+                    hasUc2 = next.find("uc2") != std::string_view::npos;
                 }
             }
         }
-        reversed.insert(0, unit);
+        units.push_back(std::move(unit));
     }
+    std::string reversed;
+    reversed.reserve(text.size() + units.size());
+    for (auto unit = units.rbegin(); unit != units.rend(); ++unit) reversed += *unit;
     ReplaceAll(reversed, "\\{", "{\\");
     return reversed;
 }

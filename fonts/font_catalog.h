@@ -1,0 +1,25 @@
+#pragma once
+#include <QList>
+#include <QString>
+
+namespace quorin {
+
+// One outline font family installed on the machine and one script it covers.
+// Script names are those of the font table's list entries: "Western",
+// "Hebrew", "Arabic", "Cyrillic", "Greek", "Turkish", "Baltic",
+// "Central European", "Vietnamese", "Thai".
+struct InstalledFace {
+    QString family;
+    QString script;
+
+    bool operator==(const InstalledFace&) const = default;
+};
+
+// The fonts the font lists are made from.
+class FontCatalog {
+public:
+    virtual ~FontCatalog() = default;
+    virtual QList<InstalledFace> Faces() const = 0;
+};
+
+}  // namespace quorin
