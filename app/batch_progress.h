@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "core/progress_tracker.h"
+
+namespace quorin {
+
+// The progress display of a batch: the bar the tracker drives, the current
+// file's name, and its end.
+class BatchProgressView : public ProgressView {
+public:
+    virtual void ShowFileName(const std::string& name) = 0;
+    virtual void Close() = 0;
+};
+
+}  // namespace quorin

@@ -1,0 +1,78 @@
+#include "app/command_line.h"
+
+#include <set>
+
+namespace quorin {
+
+namespace {
+
+const std::set<std::string> kValueOptions{"f", "o"};
+const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "h", "?"};
+
+}  // namespace
+
+// Only -f and -o take values: a plain argument after a flag is an input
+// name, not a value that would be dropped.
+void CCommandLineInfoEx::ParseParam(const std::string& argument, bool isOption) {
+    if (isOption) {
+        options_[argument] = "TRUE";
+        pending_ = kValueOptions.count(argument) ? argument : std::string();
+    } else if (!pending_.empty()) {
+        options_[pending_] = argument;
+        pending_.clear();
+    } else {
+        plain_.push_back(argument);
+    }
+}
+
+std::string CCommandLineInfoEx::Value(const std::string& name) const {
+    auto found = options_.find(name);
+    return found == options_.end() ? std::string() : found->second;
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    if (arguments.empty()) return line;
+    CCommandLineInfoEx info;
+    bool optionsEnded = false;
+    for (const std::string& argument : arguments) {
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            info.ParseParam(argument, false);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help") {
+            line.action = CommandLine::kHelp;
+            return line;
+        } else if (argument == "--version") {
+            line.action = CommandLine::kVersion;
+            return line;
+        } else if (std::string name = argument.substr(1); kValueOptions.count(name) || kFlagOptions.count(name)) {
+            info.ParseParam(name, true);
+        } else {
+            line.action = CommandLine::kUsageError;
+            line.problem = "unknown option " + argument;
+            return line;
+        }
+    }
+    if (info.Has("h") || info.Has("?")) return line;
+
+    line.inputList = info.Value("f");
+    for (const std::string& name : info.Plain())
+        line.inputList += (line.inputList.empty() ? "" : "|") + name;
+    line.outputFolder = info.Value("o");
+    line.reverseParentheses = info.Has("p");
+    line.reverseTabAlignment = info.Has("t");
+    line.rightToLeftDocument = info.Has("r");
+    line.convertToWord = info.Has("w");
+
+    line.action = CommandLine::kUsageError;
+    bool standardInput = line.inputList == "-", standardOutput = line.outputFolder == "-";
+    if (line.inputList.empty()) line.problem = "no input files (-f)";
+    else if (line.outputFolder.empty()) line.problem = "no output folder (-o)";
+    else if (standardInput != standardOutput) line.problem = "standard input and output go together: -f - -o -";
+    else if (standardInput && line.convertToWord) line.problem = "-w needs an output folder";
+    else line.action = standardInput ? CommandLine::kFilter : CommandLine::kBatch;
+    return line;
+}
+
+}  // namespace quorin

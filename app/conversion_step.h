@@ -1,0 +1,40 @@
+#pragma once
+#include <exception>
+#include <new>
+
+#include "core/conversion_options.h"
+#include "core/font_resolver.h"
+#include "core/progress_tracker.h"
+#include "core/rtf_buffer.h"
+
+namespace quorin {
+
+// How a step of the batch ended when it did not end normally.
+enum class StepFailure { kNone, kOutOfMemory, kRaised };
+
+// Runs `step`, turning a failure raised inside it into a StepFailure: the
+// batch catches such failures once per file.
+template <class Step>
+StepFailure Guarded(Step&& step) {
+    try {
+        step();
+        return StepFailure::kNone;
+    } catch (const std::bad_alloc&) {
+        return StepFailure::kOutOfMemory;
+    } catch (...) {
+        return StepFailure::kRaised;
+    }
+}
+
+struct ConversionStep {
+    int result = 0;  // of ConvertDocument, when failure is kNone
+    StepFailure failure = StepFailure::kNone;
+};
+
+// The conversion of one document: a pure function of its bytes, the options
+// and the font answers, safe to run on a worker thread. On result 0 the
+// document holds the RTF text (line feeds as LF); on 255 the message says why.
+ConversionStep ConvertStep(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+                           const ConversionOptions& options, FontResolver* fonts);
+
+}  // namespace quorin

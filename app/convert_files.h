@@ -1,0 +1,42 @@
+#pragma once
+#include <string>
+
+#include "app/batch_progress.h"
+#include "app/user_messages.h"
+#include "app/word_export.h"
+#include "core/conversion_options.h"
+#include "core/font_resolver.h"
+
+namespace quorin {
+
+// What a batch works with. The options' cancel request is cleared and the
+// options set by the caller before the batch starts.
+struct BatchServices {
+    ConversionOptions& options;
+    UserMessages& messages;
+    BatchProgressView* progress = nullptr;  // null: no progress display
+    FontResolver* fonts = nullptr;
+    WordExporter* word = nullptr;           // used when options.convertToWord is set
+};
+
+// Result codes of a batch: the status of the last file handled.
+enum BatchResult : int {
+    kBatchConverted = 0,
+    kBatchOutOfMemory = 1,
+    kBatchRaised = 2,
+    kBatchNotOpened = 10,
+    kBatchOutputNotPrepared = 20,
+    kBatchWriteFailed = 21,
+    kBatchNothingFound = 23,
+};
+
+struct BatchOutcome {
+    int result = kBatchConverted;  // BatchResult, or 254 / 255 from the conversion
+    bool anyFailed = false;        // any file or item failed, not only the last
+    bool cancelled = false;
+};
+
+// Converts every file the input list names into the output folder.
+BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services);
+
+}  // namespace quorin

@@ -1,0 +1,77 @@
+#pragma once
+#include <deque>
+#include <string>
+
+#include "app/user_messages.h"
+#include "core/conversion_options.h"
+#include "core/rtf_buffer.h"
+
+namespace quorin {
+
+// One batch run: the input names expanded into files, and for each file its
+// input and output. Outputs are written to a temporary file in the output
+// folder and moved into place by CommitOutput, so a failed write never leaves
+// a partial file and an existing output is moved to its backup name only
+// once its replacement is complete.
+class FileBatch {
+public:
+    enum NextResult { kNoneLeft = 0, kTaken = 1, kVanished = 2 };
+
+    FileBatch(std::string inputList, std::string outputFolder, UserMessages& messages, ConversionOptions& options);
+    ~FileBatch();
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+
+    // Expands the "|"-separated input list; runs once and returns the number
+    // of files found. Items that match nothing are reported.
+    int Discover();
+    // Takes the next file. kVanished: the file is gone; the error text says so.
+    NextResult NextFile();
+
+    bool OpenInput();
+    // Reads the whole input into `document`; throws when the read fails.
+    size_t ReadInput(RtfBuffer& document);
+    bool OpenOutput();
+    bool WriteOutput(const RtfBuffer& text);
+    // Moves the written output into place (backing up an existing file
+    // first). On false the error text is set and ResultCode says which
+    // failure of the batch it is.
+    bool CommitOutput();
+    void CloseInput();
+    void CloseOutput();  // discards an output that was not committed
+
+    int FoundCount() const { return foundCount_; }
+    int MissingCount() const { return missingCount_; }
+    const std::string& InputPath() const { return inputPath_; }
+    const std::string& OutputPath() const { return outputPath_; }
+    const std::string& ErrorText() const { return errorText_; }
+    // The batch result code of the last failed CommitOutput: 20 or 21.
+    int CommitFailureCode() const { return commitFailureCode_; }
+
+private:
+    void FindItem(const std::string& item);
+    bool OutputFolderReady();
+    void SetWriteError() { errorText_ = "Error writing to file \"" + outputPath_ + "\"!"; }
+    void SetBackupError() {
+        errorText_ = "Error backing up file: \"" + outputPath_ + "\"!\nSkipping file: \"" + inputPath_ + "\"!";
+    }
+
+    UserMessages& messages_;
+    ConversionOptions& options_;
+    std::string inputList_;
+    std::string outputFolder_;
+    std::string inputPath_;
+    std::string outputPath_;
+    std::string temporaryPath_;
+    std::string errorText_;
+    std::deque<std::string> foundFiles_;
+    int foundCount_ = 0;
+    int missingCount_ = 0;
+    bool discovered_ = false;
+    int inputFile_ = -1;
+    int outputFile_ = -1;
+    int commitFailureCode_ = 0;
+    unsigned fileMode_;
+};
+
+}  // namespace quorin

@@ -1,0 +1,14 @@
+#pragma once
+#include <ostream>
+
+#include "core/conversion_options.h"
+#include "core/font_resolver.h"
+
+namespace quorin {
+
+// Converts one document from the input descriptor to the output descriptor
+// (line feeds stored as CR LF). A failure writes its message to `errors`,
+// writes nothing to the output, and gives a non-zero exit status.
+int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts);
+
+}  // namespace quorin

@@ -1,0 +1,19 @@
+#include "app/user_messages.h"
+
+namespace quorin {
+
+bool ConfirmCancel(UserMessages& messages, ConversionOptions& options) {
+    MessageAnswer answer = messages.Show(
+        {"Do You Really want to cancel?", "Cancel?", MessageIcon::kQuestion, MessageButtons::kYesNo});
+    if (answer != MessageAnswer::kYes) return false;
+    options.cancelRequest = 1;
+    return true;
+}
+
+void ShowError(UserMessages& messages, ConversionOptions& options, const std::string& text,
+               const std::string& caption) {
+    if (messages.Show({text, caption, MessageIcon::kError, MessageButtons::kOkCancel}) == MessageAnswer::kCancel)
+        ConfirmCancel(messages, options);
+}
+
+}  // namespace quorin

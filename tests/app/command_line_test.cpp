@@ -1,0 +1,82 @@
+// Command-line parsing: options and values, the usage cases, the Linux rules
+// (only "-" begins an option, a lone "-" is a value, plain arguments are inputs).
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+
+namespace quorin {
+namespace {
+
+CommandLine Parse(std::vector<std::string> arguments) { return ParseCommandLine(arguments); }
+
+TEST(CommandLine, CompleteLineWithEveryFlag) {
+    CommandLine line = Parse({"-f", "/wp/*", "-o", "/out", "-r", "-p", "-t", "-w"});
+    EXPECT_EQ(line.action, CommandLine::kBatch);
+    EXPECT_EQ(line.inputList, "/wp/*");  // "/" begins a path, not an option
+    EXPECT_EQ(line.outputFolder, "/out");
+    EXPECT_EQ(line.reverseParentheses, 1);
+    EXPECT_EQ(line.reverseTabAlignment, 1);
+    EXPECT_EQ(line.rightToLeftDocument, 1);
+    EXPECT_EQ(line.convertToWord, 1);
+    EXPECT_EQ(Parse({"-f", "a", "-o", "b"}).rightToLeftDocument, 0);
+}
+
+TEST(CommandLine, IncompleteOrHelpShowsUsage) {
+    EXPECT_EQ(Parse({}).action, CommandLine::kUsage);
+    EXPECT_EQ(Parse({"-h", "-f", "a.wp", "-o", "out"}).action, CommandLine::kUsage);
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-?"}).action, CommandLine::kUsage);
+    EXPECT_EQ(Parse({"-o", "out"}).action, CommandLine::kUsageError);
+    EXPECT_EQ(Parse({"-f", "a.wp"}).action, CommandLine::kUsageError);
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o"}).action, CommandLine::kBatch);  // -o is "TRUE"
+}
+
+TEST(CommandLine, OptionNamesAreCaseSensitive) {
+    CommandLine line = Parse({"-F", "a.wp", "-o", "out"});
+    EXPECT_EQ(line.action, CommandLine::kUsageError);
+    EXPECT_EQ(line.problem, "unknown option -F");
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-R"}).action, CommandLine::kUsageError);
+}
+
+TEST(CommandLine, OptionFollowedByOptionHasTheValueTrue) {
+    CommandLine line = Parse({"-f", "-o", "out"});
+    EXPECT_EQ(line.action, CommandLine::kBatch);
+    EXPECT_EQ(line.inputList, "TRUE");
+    EXPECT_EQ(line.outputFolder, "out");
+}
+
+TEST(CommandLine, OptionGivenTwiceKeepsTheLaterValue) {
+    CommandLine line = Parse({"-f", "a.wp", "-o", "one", "-o", "two", "-f", "b.wp"});
+    EXPECT_EQ(line.inputList, "b.wp");
+    EXPECT_EQ(line.outputFolder, "two");
+}
+
+TEST(CommandLine, PlainArgumentsJoinTheInputList) {
+    // As the shell expands "-f *.wp": the first name is -f's value.
+    CommandLine line = Parse({"-f", "a.wp", "b.wp", "c.wp", "-o", "out"});
+    EXPECT_EQ(line.inputList, "a.wp|b.wp|c.wp");
+    EXPECT_EQ(Parse({"a.wp", "b.wp", "-o", "out"}).inputList, "a.wp|b.wp");
+    // A flag takes no value: the name after it is an input, not lost.
+    CommandLine flagged = Parse({"-r", "a.wp", "-p", "b.wp", "-o", "out"});
+    EXPECT_EQ(flagged.inputList, "a.wp|b.wp");
+    EXPECT_EQ(flagged.rightToLeftDocument, 1);
+    EXPECT_EQ(flagged.reverseParentheses, 1);
+    EXPECT_EQ(Parse({"-o", "out", "--", "-odd.wp"}).inputList, "-odd.wp");
+}
+
+TEST(CommandLine, FilterForm) {
+    CommandLine line = Parse({"-f", "-", "-o", "-", "-t"});
+    EXPECT_EQ(line.action, CommandLine::kFilter);
+    EXPECT_EQ(line.reverseTabAlignment, 1);
+    EXPECT_EQ(Parse({"-f", "-", "-o", "out"}).action, CommandLine::kUsageError);
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "-"}).action, CommandLine::kUsageError);
+    EXPECT_EQ(Parse({"-f", "-", "-o", "-", "-w"}).action, CommandLine::kUsageError);
+}
+
+TEST(CommandLine, GnuHelpAndVersion) {
+    EXPECT_EQ(Parse({"--help"}).action, CommandLine::kHelp);
+    EXPECT_EQ(Parse({"-f", "a", "--version"}).action, CommandLine::kVersion);
+    EXPECT_EQ(Parse({"--frobnicate"}).action, CommandLine::kUsageError);
+}
+
+}  // namespace
+}  // namespace quorin

@@ -1,0 +1,173 @@
+// The batch inside the process: discovery of the input list, backup names,
+// vanished files and cancelling from an error message.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "app/backup_name.h"
+#include "app/convert_files.h"
+#include "app/file_batch.h"
+#include "app/path_text.h"
+#include "run_quorin.h"
+#include "support/wp_builder.h"
+
+namespace quorin::test {
+namespace {
+
+struct Recorder : UserMessages {
+    std::vector<UserMessage> shown;
+    std::function<MessageAnswer(const UserMessage&)> answer = [](const UserMessage& m) {
+        return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
+    };
+    MessageAnswer Show(const UserMessage& message) override {
+        shown.push_back(message);
+        return answer(message);
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const UserMessage& m : shown) texts.push_back(m.caption + " " + m.text);
+        return texts;
+    }
+};
+
+const std::string kDocument = WpDocument().Body("Hi").Build();
+
+struct BatchFolder : ::testing::Test {
+    TemporaryFolder folder;
+    Recorder messages;
+    ConversionOptions options;
+
+    std::string In(const std::string& name) { return folder / name; }
+    std::vector<std::string> Discovered(const std::string& list, int* count = nullptr) {
+        FileBatch batch(list, folder / "out", messages, options);
+        int found = batch.Discover();
+        if (count) *count = found;
+        std::vector<std::string> names;
+        while (batch.NextFile() == FileBatch::kTaken) names.push_back(batch.InputPath());
+        return names;
+    }
+    BatchOutcome Convert(const std::string& list) {
+        BatchServices services{options, messages};
+        return ConvertFiles(list, folder / "out", services);
+    }
+};
+
+TEST_F(BatchFolder, InputListWithBarsQuotesAndSpaces) {
+    WriteFile(In("a.wp"), kDocument);
+    WriteFile(In("b.wp"), kDocument);
+    std::vector<std::string> both{In("a.wp"), In("b.wp")};
+    EXPECT_EQ(Discovered(In("a.wp") + " | " + In("b.wp")), both);
+    EXPECT_EQ(Discovered("\"" + In("a.wp") + "\"|\"" + In("b.wp") + "\""), both);
+    EXPECT_EQ(Discovered("  |" + In("a.wp") + "||" + In("b.wp") + "|"), both);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(BatchFolder, PatternsSkipEmptyFilesAndFoldersSilently) {
+    WriteFile(In("b.wp"), kDocument);
+    WriteFile(In("a.wp"), kDocument);
+    WriteFile(In("empty.wp"), "");
+    std::filesystem::create_directory(In("sub.wp"));
+    int count = 0;
+    EXPECT_EQ(Discovered(In("*.wp"), &count), (std::vector<std::string>{In("a.wp"), In("b.wp")}));
+    EXPECT_EQ(count, 2);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(BatchFolder, ItemsThatMatchNothingAreReportedAndTheRestFound) {
+    WriteFile(In("a.wp"), kDocument);
+    EXPECT_EQ(Discovered(In("none*.wp") + "|" + In("a.wp")), std::vector<std::string>{In("a.wp")});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Can't find file(s) \"" + In("none*.wp") + "\"!\n");
+    EXPECT_EQ(messages.shown[0].caption, "Error!");
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::kOkCancel);
+}
+
+TEST_F(BatchFolder, RelativeNamesBecomeAbsoluteAndOutputNamesAppendRtf) {
+    WriteFile(In("a.wp"), kDocument);
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    for (const std::string& output : {folder / "out", folder / "out/", std::string("./x/../out")}) {
+        FileBatch batch("./a.wp", output, messages, options);
+        ASSERT_EQ(batch.Discover(), 1);
+        ASSERT_EQ(batch.NextFile(), FileBatch::kTaken);
+        EXPECT_EQ(batch.InputPath(), In("a.wp"));
+        EXPECT_EQ(batch.OutputPath(), folder / "out/a.wp.rtf");
+    }
+    std::filesystem::current_path(before);
+}
+
+TEST(BackupName, NumbersBeforeTheExtensionOfTheFileName) {
+    TemporaryFolder folder;
+    EXPECT_EQ(MakeBackupName(folder / "a.wp.rtf"), folder / "a.wp_000.rtf");
+    WriteFile(folder / "a.wp_000.rtf", "x");
+    EXPECT_EQ(MakeBackupName(folder / "a.wp.rtf"), folder / "a.wp_001.rtf");
+    EXPECT_EQ(MakeBackupName(folder / "NAME"), folder / "NAME_000.");
+    EXPECT_EQ(MakeBackupName("/some.folder/NAME"), "/some.folder/NAME_000.");
+}
+
+TEST_F(BatchFolder, NoFreeBackupNameSkipsTheFileAndKeepsEverything) {
+    WriteFile(In("a.wp"), kDocument);
+    std::filesystem::create_directory(folder / "out");
+    WriteFile(folder / "out/a.wp.rtf", "previous");
+    for (int i = 0; i < 1000; ++i) {
+        char name[32];
+        snprintf(name, sizeof name, "out/a.wp_%03d.rtf", i);
+        WriteFile(folder / name, "old");
+    }
+    EXPECT_EQ(MakeBackupName(folder / "out/a.wp.rtf"), "");
+    BatchOutcome outcome = Convert(In("a.wp"));
+    EXPECT_EQ(outcome.result, kBatchOutputNotPrepared);
+    std::string output = folder / "out/a.wp.rtf";
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0], "Error! " + InCapitals(output) + "\nError backing up file: \"" + output +
+                                       "\"!\nSkipping file: \"" + In("a.wp") + "\"!");
+    EXPECT_EQ(ReadFile(output), "previous");
+    EXPECT_EQ(FolderNames(folder / "out").size(), 1001u);
+}
+
+TEST_F(BatchFolder, FileThatVanishedIsReportedAndTheBatchGoesOn) {
+    WriteFile(In("a.wp"), kDocument);
+    WriteFile(In("b.wp"), kDocument);
+    FileBatch batch(In("*.wp"), folder / "out", messages, options);
+    ASSERT_EQ(batch.Discover(), 2);
+    unlink(In("a.wp").c_str());
+    EXPECT_EQ(batch.NextFile(), FileBatch::kVanished);
+    EXPECT_EQ(batch.ErrorText(), "Can't find file(s) \"" + In("a.wp") + "\"!\n");
+    EXPECT_EQ(batch.NextFile(), FileBatch::kTaken);
+    EXPECT_EQ(batch.InputPath(), In("b.wp"));
+    EXPECT_EQ(batch.NextFile(), FileBatch::kNoneLeft);
+}
+
+TEST_F(BatchFolder, CancelInAnErrorMessageStopsBeforeTheNextFile) {
+    WriteFile(In("a.wp"), "not a document");
+    WriteFile(In("b.wp"), kDocument);
+    messages.answer = [](const UserMessage& m) {
+        return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
+    };
+    BatchOutcome outcome = Convert(In("*.wp"));
+    EXPECT_TRUE(outcome.cancelled);
+    std::vector<std::string> texts = messages.Texts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1], "Cancel? Do You Really want to cancel?");
+    EXPECT_EQ(texts[2], "Canceled! User Canceled!    ");
+    EXPECT_FALSE(Exists(folder / "out/b.wp.rtf"));
+}
+
+TEST_F(BatchFolder, CancelAnsweredNoGoesOn) {
+    WriteFile(In("a.wp"), "not a document");
+    WriteFile(In("b.wp"), kDocument);
+    messages.answer = [](const UserMessage& m) {
+        return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kCancel;
+    };
+    BatchOutcome outcome = Convert(In("*.wp"));
+    EXPECT_FALSE(outcome.cancelled);
+    EXPECT_TRUE(outcome.anyFailed);
+    EXPECT_EQ(outcome.result, kBatchConverted);  // the status of the last file
+    EXPECT_TRUE(Exists(folder / "out/b.wp.rtf"));
+}
+
+}  // namespace
+}  // namespace quorin::test

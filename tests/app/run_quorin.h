@@ -1,0 +1,51 @@
+#pragma once
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quorin::test {
+
+// A temporary folder, removed with everything in it at the end of the test.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+bool Exists(const std::string& path);
+// The names in a folder (hidden ones included), sorted.
+std::vector<std::string> FolderNames(const std::string& folder);
+
+// The RTF text as the file writer stores it: every LF as CR LF.
+std::string WithCrLf(const std::string& text);
+
+struct QuorinRun {
+    int status = -1;  // exit status, or 128 + signal
+    std::string out;
+    std::string err;
+};
+
+// Runs the built quorin in `folder` with the arguments, standard input and
+// extra environment; waits for it.
+QuorinRun RunQuorin(const std::string& folder, const std::vector<std::string>& arguments,
+                    const std::string& input = {}, const std::map<std::string, std::string>& environment = {});
+
+// The same, started without waiting; FinishQuorin waits and collects.
+struct StartedQuorin {
+    pid_t pid = -1;
+    std::string outPath, errPath;
+};
+StartedQuorin StartQuorin(const std::string& folder, const std::vector<std::string>& arguments,
+                          const std::string& input = {}, const std::map<std::string, std::string>& environment = {});
+QuorinRun FinishQuorin(const StartedQuorin& started);
+
+}  // namespace quorin::test
