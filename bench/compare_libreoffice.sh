@@ -22,7 +22,8 @@ done
 files=$(ls "$work/in" | wc -l)
 export XDG_CONFIG_HOME="$work/config"
 
-seconds() { local start=$1 end=$2; echo "$end - $start" | bc -l; }
+calc() { awk "BEGIN { print $1 }"; }
+seconds() { calc "$2 - $1"; }
 
 start=$(date +%s.%N)
 /usr/bin/time -f "%M" -o "$work/batch.rss" "$quorin" -f "$work/in/*.wp" -o "$work/quorin" 2>/dev/null
@@ -34,7 +35,7 @@ if command -v soffice >/dev/null; then
     --outdir "$work/soffice" "$work"/in/*.wp >/dev/null 2>&1
   soffice_time=$(seconds "$start" "$(date +%s.%N)")
   printf 'batch of %d files: quorin %.3f s, LibreOffice %.3f s, quorin %.0f times faster\n' \
-    "$files" "$quorin_time" "$soffice_time" "$(echo "$soffice_time / $quorin_time" | bc -l)"
+    "$files" "$quorin_time" "$soffice_time" "$(calc "$soffice_time / $quorin_time")"
 else
   printf 'batch of %d files: quorin %.3f s (LibreOffice not installed)\n' "$files" "$quorin_time"
 fi
@@ -46,4 +47,4 @@ size_kb=$(( $(stat -c %s "$work/large.wp") / 1024 ))
 /usr/bin/time -f "%M" -o "$work/large.rss" "$quorin" -f - -o - < "$work/large.wp" > /dev/null
 peak=$(cat "$work/large.rss")
 printf 'one %d KB document: peak memory %d KB = %.2f x its size + %d KB (aim: under 6 x + 10240 KB)\n' \
-  "$size_kb" "$peak" "$(echo "($peak - 10240) / $size_kb" | bc -l)" 10240
+  "$size_kb" "$peak" "$(calc "($peak - 10240) / $size_kb")" 10240
