@@ -46,8 +46,7 @@ std::string_view FaceOf(std::string_view entry) {
 void AppendFont(RtfBuffer& piece, size_t number, std::string_view controls, std::string_view entry) {
     std::string_view face = FaceOf(entry);
     if (face.empty()) return;
-    piece += "{\\f";
-    piece.AppendDecimal(static_cast<long long>(number));
+    piece.AppendControl("{\\f", static_cast<long long>(number));
     piece += controls;
     for (char c : face) {
         if (c == '\\' || c == '{' || c == '}') piece += '\\';
