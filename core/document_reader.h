@@ -34,10 +34,12 @@ public:
     virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
 
     // Converts a sub-document with a copy of this reader (stop at zero, no
-    // progress) and appends its RTF to result; with asFieldText the copy writes
-    // field text (one field level deeper). Returns false, writing nothing, when
-    // the nesting bound is reached. The one place that makes nested runs.
-    bool RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText = false) const;
+    // progress) and appends its RTF to result; with asReversedText the copy
+    // writes text that is reversed afterwards: paragraph ends as spaces (one
+    // field level deeper) and every character as one unit. Returns false,
+    // writing nothing, when the nesting bound is reached. The one place that
+    // makes nested runs.
+    bool RunNested(std::string_view subDocument, RtfBuffer& result, bool asReversedText = false) const;
 
     // Character attributes, fonts and scripts.
     virtual int16_t FontSizeHalfPoints();
@@ -152,6 +154,9 @@ public:
 
     // How many nested runs enclose this reader (0 for the document itself).
     int nestingDepth = 0;
+    // How many reversed-text codes enclose this reader. Their text is reversed
+    // unit by unit afterwards, so every character is written as one unit.
+    int reversedTextDepth = 0;
     // Marked-text groups this reader has opened and not closed; a copy starts
     // with none, so an end code closes only what its own reader opened.
     int openMarks = 0;
@@ -186,6 +191,9 @@ protected:
     RtfBuffer codeOutput;
 
     void SetTextMarks() { sectionHasText = paragraphOpen = true; }
+    // In reversed text, puts the character form written from `start` on into
+    // a group of its own when it is more than one unit.
+    void KeepCharacterAsOneUnit(RtfBuffer& out, size_t start) const;
 
 private:
     static void InitCodeTable(CodeTable& table);

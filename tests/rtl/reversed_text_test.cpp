@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rtl_codes.h"
+#include "support/libreoffice_read_back.h"
 #include "support/rtf_checks.h"
 #include "support/structure_codes.h"
 
@@ -19,6 +20,32 @@ TEST(ReversedText, GroupHoldingGroupsStaysOneUnit) {
     EXPECT_EQ(ConvertBody(Reversed(Footnote(Extended(9, 83)))),
               R"({\footnote\f0\sz24\qj\ltrpar\ltrch\ltrmark\lang1037\ansicpg1255\f1000\fs24{\'e0\'cc}\'20})"
               R"({\super\chftn})");
+}
+
+TEST(ReversedText, EveryCharacterStaysOneUnit) {
+    // A Unicode escape stays with its fallback byte: apart, the letter would
+    // show twice and swallow the text after the code.
+    EXPECT_EQ(ConvertBody(Reversed(SetText(13, {52, 54})) + "AB"),
+              R"(\'20{\u1576\'c8}{\u1575\'c7}\fs24\f2000\ansicpg1256\lang1025\'41\'42{\par})" "\n");
+    // A point stays after its letter.
+    EXPECT_EQ(ConvertBody(Reversed(SetText(9, {105, 0, 110}))),
+              R"(\'20{\u-1237\'f9}\'e0{\'ef\'cc}\fs24\f1000\ansicpg1255\lang1037)");
+    // Neither character counts as text, so no paragraph end comes first.
+    EXPECT_EQ(ConvertBody(Reversed(Extended(1, 212) + Extended(20, 5))),
+              R"({\'3C\'3C20,5\'3E\'3E}{\'44\u772\'af}\fs24\f0\ansicpg1252\lang1033)");
+    // Forms that are one unit already are written as they are.
+    EXPECT_EQ(ConvertBody(Reversed(SetText(10, {0, 110}) + Extended(9, 91))),
+              R"(\'20{\'e7\'cc}\fs24\f1000\ansicpg1255\lang1037{\uc0\u1040\u779}{\uc0\u1040})"
+              R"(\fs24\f0\ansicpg1251\lang1049)");
+}
+
+TEST(ReversedText, LibreOfficeReadsReversedArabic) {
+    if (!LibreOfficeAvailable()) GTEST_SKIP() << "soffice is not installed";
+    const std::string body = Reversed(SetText(13, {52, 54})) + "AB\x0A";
+    const auto text =
+        ReadBackWithLibreOffice(ConvertFile(WpDocument().Body(body).Build()), "txt:Text (encoded):UTF8", "txt");
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, "\xEF\xBB\xBF \u0628\u0627AB\n");
 }
 
 }  // namespace
