@@ -102,7 +102,11 @@ void DocumentReader::OnReversedText(const RtfBuffer& code, RtfBuffer& out) {
     if (length <= 6) return;
     RtfBuffer converted;
     if (!RunNested(std::string_view(code).substr(6, length - 6), converted, true)) return;
+    if (converted.empty()) return;
     out += ReverseUnits(std::move(converted));
+    // The copy's script selection now stands behind the reversed text and is
+    // in force after it: the next script character must state its own again.
+    script = 0;
 }
 
 }  // namespace quorin

@@ -39,13 +39,24 @@ TEST(ReversedText, EveryCharacterStaysOneUnit) {
               R"(\fs24\f0\ansicpg1251\lang1049)");
 }
 
-TEST(ReversedText, LibreOfficeReadsReversedArabic) {
+TEST(ReversedText, ScriptIsSelectedAgainAfterIt) {
+    // The copy's script selection ends up behind the reversed text, so the
+    // next e acute must restate its code page.
+    EXPECT_EQ(ConvertBody(Extended(1, 41) + Reversed(Extended(9, 0)) + Extended(1, 41)),
+              kEnglish + R"(\'e9\'20\'e0\fs24\f1000\ansicpg1255\lang1037)" + kEnglish + R"(\'e9)");
+    // Reversed text that writes nothing changes nothing.
+    EXPECT_EQ(ConvertBody(Extended(1, 41) + Reversed("") + Extended(1, 41)), kEnglish + R"(\'e9\'e9)");
+}
+
+TEST(ReversedText, LibreOfficeReadsReversedText) {
     if (!LibreOfficeAvailable()) GTEST_SKIP() << "soffice is not installed";
-    const std::string body = Reversed(SetText(13, {52, 54})) + "AB\x0A";
+    // Sharp s is a letter of windows-1252 and kaf in windows-1256.
+    const std::string body = Reversed(SetText(13, {52, 54})) + "AB\x0A" + Extended(1, 23) +
+                             Reversed(Extended(13, 52)) + Extended(1, 23) + "\x0A";
     const auto text =
         ReadBackWithLibreOffice(ConvertFile(WpDocument().Body(body).Build()), "txt:Text (encoded):UTF8", "txt");
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, "\xEF\xBB\xBF \u0628\u0627AB\n");
+    EXPECT_EQ(*text, "\xEF\xBB\xBF \u0628\u0627AB\n\u00DF \u0627\u00DF\n");
 }
 
 }  // namespace
