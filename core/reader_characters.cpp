@@ -49,7 +49,13 @@ void DocumentReader::WritePlainCharacter(uint8_t c, RtfBuffer& out) {
         }
     }
     SetTextMarks();
-    if (fieldDepth != 0 && c == '"') out += "\\'5c";  // escapes the quote inside a field instruction
+    // Escapes the quote inside a field instruction. Reversed text is one field
+    // level deeper only for its paragraph ends, and keeps escape and quote
+    // together as one unit.
+    if (c == '"' && fieldDepth > reversedTextDepth) {
+        out += reversedTextDepth > 0 ? "{\\'5c\\'22}" : "\\'5c\\'22";
+        return;
+    }
     if (c >= 0x20 && c <= 0x7F) {
         const char escape[4] = {'\\', '\'', kHexDigits[c >> 4], kHexDigits[c & 0x0F]};
         out.append(escape, 4);

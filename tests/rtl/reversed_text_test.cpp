@@ -48,15 +48,24 @@ TEST(ReversedText, ScriptIsSelectedAgainAfterIt) {
     EXPECT_EQ(ConvertBody(Extended(1, 41) + Reversed("") + Extended(1, 41)), kEnglish + R"(\'e9\'e9)");
 }
 
+TEST(ReversedText, QuotationMarksAreEscapedOnlyInsideFields) {
+    // The copy is one field level deeper only so that its paragraph ends
+    // become spaces; an escape here would show as a backslash.
+    EXPECT_EQ(ConvertBody(Reversed("a\"b")), R"(\'20\'62\'22\'61)");
+    // Inside marked text the escape stays in front of its quotation mark.
+    EXPECT_EQ(ConvertBody(MarkStart() + Reversed("a\"") + MarkEnd(1)),
+              R"({\tc{\'20{\'5c\'22}\'61\tcl2}})");
+}
+
 TEST(ReversedText, LibreOfficeReadsReversedText) {
     if (!LibreOfficeAvailable()) GTEST_SKIP() << "soffice is not installed";
     // Sharp s is a letter of windows-1252 and kaf in windows-1256.
     const std::string body = Reversed(SetText(13, {52, 54})) + "AB\x0A" + Extended(1, 23) +
-                             Reversed(Extended(13, 52)) + Extended(1, 23) + "\x0A";
+                             Reversed(Extended(13, 52)) + Extended(1, 23) + "\x0A" + Reversed("a\"b") + "\x0A";
     const auto text =
         ReadBackWithLibreOffice(ConvertFile(WpDocument().Body(body).Build()), "txt:Text (encoded):UTF8", "txt");
     ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, "\xEF\xBB\xBF \u0628\u0627AB\n\u00DF \u0627\u00DF\n");
+    EXPECT_EQ(*text, "\xEF\xBB\xBF \u0628\u0627AB\n\u00DF \u0627\u00DF\n b\"a\n");
 }
 
 }  // namespace
