@@ -47,6 +47,7 @@ DocumentReader::DocumentReader(const DocumentReader& other)
       rightToLeft(other.rightToLeft),
       nestingDepth(other.nestingDepth),
       outputBudget(other.outputBudget),
+      reversedTextDepth(other.reversedTextDepth),
       options(other.options) {}
 
 const DocumentReader::CodeTable& DocumentReader::Codes() {
@@ -253,10 +254,13 @@ std::unique_ptr<DocumentReader> DocumentReader::NestedCopy() const {
     return nested;
 }
 
-bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText) const {
+bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result, bool asReversedText) const {
     std::unique_ptr<DocumentReader> nested = NestedCopy();
     if (!nested) return false;
-    if (asFieldText) nested->AdjustFieldDepth(1);
+    if (asReversedText) {
+        nested->AdjustFieldDepth(1);
+        ++nested->reversedTextDepth;
+    }
     RtfBuffer stream{subDocument};
     nested->Run(stream, result, nullptr, true);
     return true;

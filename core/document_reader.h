@@ -47,10 +47,12 @@ public:
     virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
 
     // Converts a sub-document with a copy of this reader (stop at zero, no
-    // progress) and appends its RTF to result; with asFieldText the copy writes
-    // field text (one field level deeper). Returns false, writing nothing, when
-    // the nesting bound is reached. The one place that makes nested runs.
-    bool RunNested(std::string_view subDocument, RtfBuffer& result, bool asFieldText = false) const;
+    // progress) and appends its RTF to result; with asReversedText the copy
+    // writes text that is reversed afterwards: paragraph ends as spaces (one
+    // field level deeper) and every character as one unit. Returns false,
+    // writing nothing, when the nesting bound is reached. The one place that
+    // makes nested runs.
+    bool RunNested(std::string_view subDocument, RtfBuffer& result, bool asReversedText = false) const;
 
     // Character attributes, fonts and scripts.
     virtual int16_t FontSizeHalfPoints();
@@ -167,6 +169,9 @@ public:
     int nestingDepth = 0;
     // Shared by the readers of one conversion; none means no cap.
     OutputBudget* outputBudget = nullptr;
+    // How many reversed-text codes enclose this reader. Their text is reversed
+    // unit by unit afterwards, so every character is written as one unit.
+    int reversedTextDepth = 0;
     // Marked-text groups this reader has opened and not closed; a copy starts
     // with none, so an end code closes only what its own reader opened.
     int openMarks = 0;
@@ -204,6 +209,9 @@ protected:
     RtfBuffer codeOutput;
 
     void SetTextMarks() { sectionHasText = paragraphOpen = true; }
+    // In reversed text, puts the character form written from `start` on into
+    // a group of its own when it is more than one unit.
+    void KeepCharacterAsOneUnit(RtfBuffer& out, size_t start) const;
 
 private:
     static void InitCodeTable(CodeTable& table);

@@ -49,7 +49,13 @@ void DocumentReader::WritePlainCharacter(uint8_t c, RtfBuffer& out) {
         }
     }
     SetTextMarks();
-    if (fieldDepth != 0 && c == '"') out += "\\'5c";  // escapes the quote inside a field instruction
+    // Escapes the quote inside a field instruction. Reversed text is one field
+    // level deeper only for its paragraph ends, and keeps escape and quote
+    // together as one unit.
+    if (c == '"' && fieldDepth > reversedTextDepth) {
+        out += reversedTextDepth > 0 ? "{\\'5c\\'22}" : "\\'5c\\'22";
+        return;
+    }
     if (c >= 0x20 && c <= 0x7F) {
         const char escape[4] = {'\\', '\'', kHexDigits[c >> 4], kHexDigits[c & 0x0F]};
         out.append(escape, 4);
@@ -60,7 +66,23 @@ void DocumentReader::WriteSetCharacter(uint8_t set, uint8_t c, RtfBuffer& out) {
     const SetRules& rules = kSetRules[set];
     if (rules.setsTextMarks) SetTextMarks();
     if (rules.script != 0) SetScript(rules.script, out);
+    const size_t start = out.size();
     if (!AppendCharacterForm(set, c, out) && rules.placeholderBeyond) out += WriteUnknownSetCharacter(set, c);
+    KeepCharacterAsOneUnit(out, start);
+}
+
+// A Unicode escape reversed apart from its fallback byte would skip the
+// character after it, and a point apart from its letter would mark another
+// letter; a form of several units is kept together in a group.
+void DocumentReader::KeepCharacterAsOneUnit(RtfBuffer& out, size_t start) const {
+    if (reversedTextDepth == 0) return;
+    const std::string_view form = std::string_view(out).substr(start);
+    const bool oneUnit = form.empty() ? true
+                         : form.front() == '{' ? form.find('}') == form.size() - 1
+                                               : form.find_first_of("\\{}", 1) == std::string_view::npos;
+    if (oneUnit) return;
+    out.insert(start, 1, '{');
+    out += '}';
 }
 
 void DocumentReader::WriteSetCharacter1(uint8_t c, RtfBuffer& out) { WriteSetCharacter(1, c, out); }
@@ -99,8 +121,13 @@ void DocumentReader::WriteExtendedCharacter(uint8_t set, uint8_t c, RtfBuffer& o
         &DocumentReader::WriteSetCharacter12, &DocumentReader::WriteSetCharacter13,
         &DocumentReader::WriteSetCharacter14,
     };
-    if (set < 15) (this->*kSetOperations[set])(c, out);
-    else out += WriteUnknownSetCharacter(set, c);
+    if (set < 15) {
+        (this->*kSetOperations[set])(c, out);
+    } else {
+        const size_t start = out.size();
+        out += WriteUnknownSetCharacter(set, c);
+        KeepCharacterAsOneUnit(out, start);
+    }
 }
 
 }  // namespace quorin

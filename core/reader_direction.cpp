@@ -24,6 +24,13 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     text = std::move(result);
 }
 
+// Group openings minus closings in a piece of RTF text.
+long BraceDepth(std::string_view text) {
+    long depth = 0;
+    for (char c : text) depth += c == '{' ? 1 : c == '}' ? -1 : 0;
+    return depth;
+}
+
 // Reverses the order of the RTF units of `text`: every escape or control word
 // is a unit, and a brace group stays one unit with its inner order kept. A
 // group that starts with "\uc2" keeps only its fallback bytes.
@@ -42,23 +49,23 @@ std::string ReverseUnits(std::string text) {
     std::vector<std::string> units;
     for (size_t i = 0; i < tokens.size(); ++i) {
         std::string unit = "\\" + std::string(tokens[i]);
-        if (unit.find('{') != std::string::npos) {
-            // Extend the unit to its closing brace. Only what changes is looked
-            // at again, so a long group stays linear.
-            bool closed = unit.find('}') != std::string::npos;
-            bool hasUc2 = unit.find("uc2") != std::string::npos;
-            while (!closed && i + 1 < tokens.size()) {
-                const std::string_view next = tokens[++i];
-                if (hasUc2) {  // a "\uc2" group keeps only its fallback bytes
-                    ReplaceAll(unit, "\\uc2", "");
-                    ReplaceAll(unit, "\\{uc2", "{");
-                    hasUc2 = unit.find("uc2") != std::string::npos;
-                } else {
-                    unit += '\\';
-                    unit += next;
-                    closed = next.find('}') != std::string_view::npos;
-                    hasUc2 = next.find("uc2") != std::string_view::npos;
-                }
+        // A group is one unit up to the brace that closes it. The braces are
+        // counted, so a group holding groups (a note with a Cyrillic letter)
+        // stays whole and the result stays balanced. Only what changes is
+        // looked at again, so a long group stays linear.
+        long depth = BraceDepth(tokens[i]);
+        bool hasUc2 = depth > 0 && unit.find("uc2") != std::string::npos;
+        while (depth > 0 && i + 1 < tokens.size()) {
+            const std::string_view next = tokens[++i];
+            if (hasUc2) {  // a "\uc2" group keeps only its fallback bytes
+                ReplaceAll(unit, "\\uc2", "");
+                ReplaceAll(unit, "\\{uc2", "{");
+                hasUc2 = unit.find("uc2") != std::string::npos;
+            } else {
+                unit += '\\';
+                unit += next;
+                depth += BraceDepth(next);
+                hasUc2 = next.find("uc2") != std::string_view::npos;
             }
         }
         units.push_back(std::move(unit));
@@ -95,7 +102,11 @@ void DocumentReader::OnReversedText(const RtfBuffer& code, RtfBuffer& out) {
     if (length <= 6) return;
     RtfBuffer converted;
     if (!RunNested(std::string_view(code).substr(6, length - 6), converted, true)) return;
+    if (converted.empty()) return;
     out += ReverseUnits(std::move(converted));
+    // The copy's script selection now stands behind the reversed text and is
+    // in force after it: the next script character must state its own again.
+    script = 0;
 }
 
 }  // namespace quorin
