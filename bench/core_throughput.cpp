@@ -3,6 +3,7 @@
 // tabs and returns; (b) the real documents of tests/data converted 1000 times.
 //
 //   core_throughput [DATA_DIR] [MEGABYTES]
+//   core_throughput --write FILE [MEGABYTES]   writes the generated document
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -56,6 +57,11 @@ double Seconds(F&& f) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "--write") {
+        const size_t megabytes = argc > 3 ? std::stoul(argv[3]) : 50;
+        std::ofstream(argv[2], std::ios::binary) << Document(GeneratedBody(megabytes * 1000 * 1000));
+        return 0;
+    }
     const std::string dataDir = argc > 1 ? argv[1] : "tests/data";
     const size_t megabytes = argc > 2 ? std::stoul(argv[2]) : 50;
     quorin::ConversionOptions options;

@@ -40,7 +40,7 @@ RtfBuffer PacketData(const RtfBuffer& file, uint32_t offset, uint32_t length) {
 }
 
 void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const ConversionOptions& options,
-                 FontResolver* fonts) {
+                 FontResolver* fonts, OutputBudget& budget) {
     if (type == 1) {
         WriteDocumentInformation(data, prolog.documentInformation);
     } else if (type == 3) {
@@ -59,7 +59,7 @@ void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const Conversion
         prolog.pendingFont.clear();
         prolog.pendingKind = FontPacketKind::kNone;
     } else if (type >= 256 && type <= 511) {
-        WriteStyleEntries(data, prolog.styleSheet, options);
+        WriteStyleEntries(data, prolog.styleSheet, options, &budget);
     }
 }
 
@@ -68,7 +68,8 @@ void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const Conversion
 // looping chain), or a cancel request. Packet data handed on is limited to a
 // few times the file's size, so a chain that names one large packet over and
 // over cannot multiply the work.
-void WalkPrefix(const RtfBuffer& file, Prolog& prolog, const ConversionOptions& options, FontResolver* fonts) {
+void WalkPrefix(const RtfBuffer& file, Prolog& prolog, const ConversionOptions& options, FontResolver* fonts,
+                OutputBudget& budget) {
     std::vector<uint32_t> visited;
     uint64_t packetBudget = 4 * uint64_t{file.size()} + 65536;
     uint32_t block = 16;
@@ -91,7 +92,7 @@ void WalkPrefix(const RtfBuffer& file, Prolog& prolog, const ConversionOptions& 
                 RtfBuffer data = PacketData(file, offset, length);
                 if (data.size() > packetBudget) continue;
                 packetBudget -= data.size();
-                ActOnPacket(packetType, std::move(data), prolog, options, fonts);
+                ActOnPacket(packetType, std::move(data), prolog, options, fonts, budget);
             }
         }
         block = next;
@@ -137,8 +138,10 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
         return kNotConverted;
     }
 
+    // One cap on the RTF of the whole conversion: styles and body alike.
+    OutputBudget budget{OutputBudget::For(document.size())};
     Prolog prolog;
-    WalkPrefix(document, prolog, options, fonts);
+    WalkPrefix(document, prolog, options, fonts, budget);
     if (options.CancelRequested()) return kCancelled;
 
     // The code stream is made in place from the document's bytes: the initial
@@ -161,6 +164,7 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
     PresizeBody(rtf, stream.size());
 
     DocumentReader reader(options);
+    reader.outputBudget = &budget;
     reader.Run(stream, rtf, tracker, false);
     rtf += '}';
     // Give back the reserve when much of it went unused; a smaller excess is

@@ -89,16 +89,11 @@ void WriteDocumentInformation(const RtfBuffer& summaryPacket, RtfBuffer& piece) 
     AppendEscaped(type, piece);
     piece += '}';
     for (size_t i = 0; i < std::size(kOpenings); ++i) AppendGroup(kOpenings[i], texts[i], piece);
-    piece += "{\\*\\creatim\\yr";
-    piece.AppendDecimal(year);
-    piece += "\\mo";
-    piece.AppendDecimal(month);
-    piece += "\\dy";
-    piece.AppendDecimal(day);
-    piece += "\\hr";
-    piece.AppendDecimal(hour);
-    piece += "\\min";
-    piece.AppendDecimal(minute);
+    piece.AppendControl("{\\*\\creatim\\yr", year);
+    piece.AppendControl("\\mo", month);
+    piece.AppendControl("\\dy", day);
+    piece.AppendControl("\\hr", hour);
+    piece.AppendControl("\\min", minute);
     piece += "}}";
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "tables/table_hand_over.h"
 
@@ -45,6 +46,7 @@ DocumentReader::DocumentReader(const DocumentReader& other)
       lineTabsSet(other.lineTabsSet),
       rightToLeft(other.rightToLeft),
       nestingDepth(other.nestingDepth),
+      outputBudget(other.outputBudget),
       options(other.options) {}
 
 const DocumentReader::CodeTable& DocumentReader::Codes() {
@@ -114,6 +116,11 @@ void DocumentReader::InitCodeTable(CodeTable& t) {
     t[0xDF] = &R::OnCodeDF;
 }
 
+void OutputBudget::Charge(size_t bytes) {
+    used += bytes;
+    if (used > limit) throw std::length_error("the document would convert to an unreasonable amount of RTF");
+}
+
 size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero) {
     const bool savedStopAtNul = stopAtNul;
     stopAtNul = stopAtZero;
@@ -156,6 +163,7 @@ void DocumentReader::WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBu
     char* to = out.data() + written;
     for (size_t at = cursor; at < runEnd; ++at, to += 4)
         std::memcpy(to, kEscapes[static_cast<uint8_t>(stream[at])].data(), 4);
+    Charge(4 * (runEnd - cursor));
     SetTextMarks();
     if (tracker)
         for (size_t at = cursor + 1; at <= runEnd; ++at) tracker->UpdatePosition(static_cast<int32_t>(at));
@@ -163,6 +171,13 @@ void DocumentReader::WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBu
 }
 
 bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
+    const size_t before = out.size();
+    const bool goOn = StepUnit(stream, cursor, out);
+    Charge(out.size() - before);
+    return goOn;
+}
+
+bool DocumentReader::StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
     const size_t end = stream.size();
     const size_t left = end - cursor;
     const uint8_t b = static_cast<uint8_t>(stream[cursor]);

@@ -10,6 +10,19 @@
 
 namespace quorin {
 
+// Caps the RTF that one conversion may write, over the document reader and
+// every nested reader it makes, so that no input can make the conversion eat
+// the machine's memory. Exceeding it ends the conversion with
+// std::length_error, which the batch reports as a failed conversion.
+struct OutputBudget {
+    size_t limit;
+    size_t used = 0;
+    void Charge(size_t bytes);
+    // What a document whose code stream is `inputBytes` long may write: far
+    // beyond what any real document needs (a few times its size).
+    static size_t For(size_t inputBytes) { return 100 * inputBytes + (size_t{16} << 20); }
+};
+
 // Walks a WordPerfect 5.x code stream and appends the equivalent RTF text.
 // One reader converts one document (or one sub-document, through a copy).
 class DocumentReader {
@@ -152,6 +165,8 @@ public:
 
     // How many nested runs enclose this reader (0 for the document itself).
     int nestingDepth = 0;
+    // Shared by the readers of one conversion; none means no cap.
+    OutputBudget* outputBudget = nullptr;
     // Marked-text groups this reader has opened and not closed; a copy starts
     // with none, so an end code closes only what its own reader opened.
     int openMarks = 0;
@@ -163,6 +178,9 @@ protected:
     // least one byte) and appends its RTF to out. Returns false when the run
     // must end here (a code cut off by the end of the stream).
     bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    void Charge(size_t bytes) {
+        if (outputBudget) outputBudget->Charge(bytes);
+    }
     // A copy of this reader one nesting level deeper, for a sub-document that
     // needs more than RunNested gives (several runs on one copy);
     // empty at the nesting bound. RunNested is built on it.
@@ -189,6 +207,7 @@ protected:
 
 private:
     static void InitCodeTable(CodeTable& table);
+    bool StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
     // The common steps of the set operations 1 to 14.
     void WriteSetCharacter(uint8_t set, uint8_t c, RtfBuffer& out);
 };

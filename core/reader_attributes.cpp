@@ -37,14 +37,12 @@ int16_t DocumentReader::FontSizeHalfPoints() {
 }
 
 void DocumentReader::WriteFontSize(RtfBuffer& out) {
-    out += "\\fs";
-    out.AppendDecimal(FontSizeHalfPoints());
+    out.AppendControl("\\fs", FontSizeHalfPoints());
 }
 
 void DocumentReader::WriteFont(int fontNumber, RtfBuffer& out) {
     baseFont = fontNumber % 1000;
-    out += "\\f";
-    out.AppendDecimal(fontNumber + (IsKnownScript(script) ? kScripts[script].fontOffset : 0));
+    out.AppendControl("\\f", fontNumber + (IsKnownScript(script) ? kScripts[script].fontOffset : 0));
 }
 
 void DocumentReader::SetScript(int newScript, RtfBuffer& out) {
@@ -121,10 +119,8 @@ void DocumentReader::OnSetting(const RtfBuffer& code, RtfBuffer& out) {
                 out += "\\linemod0";
                 return;
             }
-            out += "\\linemod";
-            out.AppendDecimal(flags & 0x0F);
-            out += "\\linex0\\linestarts";
-            out.AppendDecimal(start);
+            out.AppendControl("\\linemod", flags & 0x0F);
+            out.AppendControl("\\linex0\\linestarts", start);
             if (flags & 0x20) out += "\\lineppage";
             out += "\\linerestart";
             return;

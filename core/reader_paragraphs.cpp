@@ -58,8 +58,7 @@ void DocumentReader::OnSoftHyphen(const RtfBuffer&, RtfBuffer& out) { out += "\\
 
 void DocumentReader::OnColumnsOn(const RtfBuffer&, RtfBuffer& out) {
     BreakSection(out);
-    out += "\\cols";
-    out.AppendDecimal(columnCount);
+    out.AppendControl("\\cols", columnCount);
     columnsOn = true;
 }
 
@@ -108,11 +107,9 @@ void DocumentReader::OnTab(const RtfBuffer& code, RtfBuffer& out) {
             if (!lineTabsSet) {
                 lineTabsSet = true;
                 if (reversed) pendingFormat += "\\tqr";
-                pendingFormat += "\\tx0\\tqc\\tx";
-                pendingFormat.AppendDecimal(width / 2);
+                pendingFormat.AppendControl("\\tx0\\tqc\\tx", width / 2);
                 if (!reversed) pendingFormat += "\\tqr";
-                pendingFormat += "\\tx";
-                pendingFormat.AppendDecimal(width);
+                pendingFormat.AppendControl("\\tx", width);
             }
             out += "\\tab";
             break;
@@ -133,19 +130,15 @@ void DocumentReader::OnPageFormat(const RtfBuffer& code, RtfBuffer& out) {
             marginLeft = ToTwips(code.SignedWordOr0(8));
             marginRight = ToTwips(code.SignedWordOr0(10));
             BreakSection(out);
-            out += "\\marglsxn";
-            out.AppendDecimal(marginLeft);
-            out += "\\margrsxn";
-            out.AppendDecimal(marginRight);
+            out.AppendControl("\\marglsxn", marginLeft);
+            out.AppendControl("\\margrsxn", marginRight);
             return;
         case 5:
             marginTop = ToTwips(code.SignedWordOr0(8));
             marginBottom = ToTwips(code.SignedWordOr0(10));
             BreakSection(out);
-            out += "\\margtsxn";
-            out.AppendDecimal(marginTop);
-            out += "\\margbsxn";
-            out.AppendDecimal(marginBottom);
+            out.AppendControl("\\margtsxn", marginTop);
+            out.AppendControl("\\margbsxn", marginBottom);
             return;
         case 6:
             switch (code.At(5)) {
@@ -163,10 +156,8 @@ void DocumentReader::OnPageFormat(const RtfBuffer& code, RtfBuffer& out) {
             pageHeight = height;
             pageWidth = width;
             BreakSection(out);
-            out += "\\pghsxn";
-            out.AppendDecimal(pageHeight);
-            out += "\\pgwsxn";
-            out.AppendDecimal(pageWidth);
+            out.AppendControl("\\pghsxn", pageHeight);
+            out.AppendControl("\\pgwsxn", pageWidth);
             if (landscape) out += "\\lndscpsxn";
             return;
         }

@@ -132,8 +132,7 @@ void DocumentReader::OnMark(const RtfBuffer& code, RtfBuffer& out) {
             out += WithoutEmptyGroups(shortText);
             out += "\" ";
             if (section != 32) {
-                out += "\\\\c ";
-                out.AppendDecimal(section + 1);
+                out.AppendControl("\\\\c ", section + 1);
                 out += ' ';
             }
             out += "}}{\\fldrslt }}";

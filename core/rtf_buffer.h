@@ -34,6 +34,11 @@ public:
 
     // Appends a number in decimal, with a leading "-" when negative.
     RtfBuffer& AppendDecimal(long long value);
+    // Appends a control word and its numeric parameter: "\\fs" and 24 give "\\fs24".
+    RtfBuffer& AppendControl(std::string_view word, long long value) {
+        append(word);
+        return AppendDecimal(value);
+    }
 };
 
 }  // namespace quorin

@@ -4,7 +4,11 @@
 
 namespace quorin {
 
+struct OutputBudget;
+
 // Appends the two style sheet entries of one style packet to `piece`.
-void WriteStyleEntries(const RtfBuffer& stylePacket, RtfBuffer& piece, const ConversionOptions& options);
+// The formatting runs are translated under `budget` when one is given.
+void WriteStyleEntries(const RtfBuffer& stylePacket, RtfBuffer& piece, const ConversionOptions& options,
+                       OutputBudget* budget = nullptr);
 
 }  // namespace quorin

@@ -66,8 +66,7 @@ void TableReader::StartRow(RtfBuffer& out) {
     out += "\\trowd";
     rowFormat = "\\irow";
     rowFormat.AppendDecimal(rowIndex);
-    rowFormat += "\\trrh";
-    rowFormat.AppendDecimal(rowAutoHeight ? 0 : rowHeight);
+    rowFormat.AppendControl("\\trrh", rowAutoHeight ? 0 : rowHeight);
     if (rowIndex >= 0 && static_cast<unsigned>(rowIndex) < headerRows) rowFormat += "\\trhdr";
     out += tablePrefix;
     out += rowFormat;
@@ -98,8 +97,7 @@ void TableReader::OnTableCell(const RtfBuffer& code, RtfBuffer& out) {
     out += BorderStyleText(Entry(borderLeft, first));
     out += "\\clbrdrr";
     out += BorderStyleText(Entry(borderRight, first));
-    out += "\\clshdng";
-    out.AppendDecimal(Entry(shaded, first) ? shadingPercent : 0);
+    out.AppendControl("\\clshdng", Entry(shaded, first) ? shadingPercent : 0);
 
     static constexpr std::string_view kVertical[4] = {"\\clvertalt", "\\clvertalb", "\\clvertalc", ""};
     out += kVertical[(flags >> 2) & 3];
@@ -107,8 +105,7 @@ void TableReader::OnTableCell(const RtfBuffer& code, RtfBuffer& out) {
     else if (rowsSpanned > 1) out += "\\clvmgf";
 
     cellWidth = WidthOf(columnWidth, first, first + (spanByte & 0x3F));
-    out += "\\cellx";
-    out.AppendDecimal(WidthOf(columnWidth, 0, first) + cellWidth);
+    out.AppendControl("\\cellx", WidthOf(columnWidth, 0, first) + cellWidth);
     out += "\\intbl{";
 
     switch ((flags & 1 ? ownAlignment : Entry(columnAlignment, first)) & 7) {

@@ -50,24 +50,17 @@ void TableReader::BuildTablePrefix() {
         case 1: tablePrefix += rightToLeft ? kLeft : kRight; break;
         case 2: tablePrefix += "\\tposxc\\trqc"; break;
         case 4:
-            tablePrefix += "\\trleft";
-            tablePrefix.AppendDecimal(tableOffset);
-            tablePrefix += "\\tposx";
-            tablePrefix.AppendDecimal(tableOffset);
-            tablePrefix += "\\tposnegx";
-            tablePrefix.AppendDecimal(tableOffset);
+            tablePrefix.AppendControl("\\trleft", tableOffset);
+            tablePrefix.AppendControl("\\tposx", tableOffset);
+            tablePrefix.AppendControl("\\tposnegx", tableOffset);
             break;
         default: break;
     }
     tablePrefix += rightToLeft ? "\\rtlrow" : "\\ltrrow";
-    tablePrefix += "\\trpaddfb3\\trpaddb";
-    tablePrefix.AppendDecimal(paddingBottom);
-    tablePrefix += "\\trpaddfl3\\trpaddl";
-    tablePrefix.AppendDecimal(paddingLeft);
-    tablePrefix += "\\trpaddfr3\\trpaddr";
-    tablePrefix.AppendDecimal(paddingRight);
-    tablePrefix += "\\trpaddft3\\trpaddt";
-    tablePrefix.AppendDecimal(paddingTop);
+    tablePrefix.AppendControl("\\trpaddfb3\\trpaddb", paddingBottom);
+    tablePrefix.AppendControl("\\trpaddfl3\\trpaddl", paddingLeft);
+    tablePrefix.AppendControl("\\trpaddfr3\\trpaddr", paddingRight);
+    tablePrefix.AppendControl("\\trpaddft3\\trpaddt", paddingTop);
 }
 
 }  // namespace quorin
