@@ -5,6 +5,9 @@
 
 namespace quorin {
 
+// Each file of a batch owns this many steps of the bar.
+constexpr int kStepsPerFile = 20;
+
 // The progress display of a batch: the bar the tracker drives, the current
 // file's name, and its end.
 class BatchProgressView : public ProgressView {

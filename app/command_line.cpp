@@ -1,17 +1,25 @@
 #include "app/command_line.h"
 
+#include <charconv>
 #include <set>
 
 namespace quorin {
 
 namespace {
 
-const std::set<std::string> kValueOptions{"f", "o"};
-const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "h", "?"};
+const std::set<std::string> kValueOptions{"f", "o", "j"};
+const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "R", "h", "?"};
+
+// The value of -j: a whole number of at least 1; 0 when it is anything else.
+int JobCount(const std::string& value) {
+    int jobs = 0;
+    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+    return error == std::errc() && end == value.data() + value.size() && jobs >= 1 && jobs <= kMaxJobs ? jobs : 0;
+}
 
 }  // namespace
 
-// Only -f and -o take values: a plain argument after a flag is an input
+// Only -f, -o and -j take values: a plain argument after a flag is an input
 // name, not a value that would be dropped.
 void CCommandLineInfoEx::ParseParam(const std::string& argument, bool isOption) {
     if (isOption) {
@@ -64,6 +72,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.reverseTabAlignment = info.Has("t");
     line.rightToLeftDocument = info.Has("r");
     line.convertToWord = info.Has("w");
+    line.recursive = info.Has("R");
+    if (info.Has("j")) line.jobs = JobCount(info.Value("j"));
 
     line.action = CommandLine::kUsageError;
     bool standardInput = line.inputList == "-", standardOutput = line.outputFolder == "-";
@@ -71,6 +81,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     else if (line.outputFolder.empty()) line.problem = "no output folder (-o)";
     else if (standardInput != standardOutput) line.problem = "standard input and output go together: -f - -o -";
     else if (standardInput && line.convertToWord) line.problem = "-w needs an output folder";
+    else if (standardInput && line.recursive) line.problem = "-R needs input files and an output folder";
+    else if (info.Has("j") && line.jobs == 0) line.problem = "-j needs a number of files from 1 to " + std::to_string(kMaxJobs);
     else line.action = standardInput ? CommandLine::kFilter : CommandLine::kBatch;
     return line;
 }

@@ -6,7 +6,7 @@
 namespace quorin {
 
 // The command line as options and values: an option ("-" and a name) is
-// recorded with the value "TRUE" and, when it takes a value (-f, -o), the
+// recorded with the value "TRUE" and, when it takes a value (-f, -o, -j), the
 // next argument that is not an option becomes its value. Names are compared
 // exactly, case included. A lone "-" is a value (standard input or output).
 class CCommandLineInfoEx {
@@ -24,6 +24,9 @@ private:
     std::vector<std::string> plain_;
 };
 
+// The most files -j converts at once.
+constexpr int kMaxJobs = 1024;
+
 struct CommandLine {
     enum Action { kUsage, kUsageError, kHelp, kVersion, kFilter, kBatch };
     Action action = kUsage;
@@ -34,6 +37,8 @@ struct CommandLine {
     int reverseTabAlignment = 0;
     int rightToLeftDocument = 0;
     int convertToWord = 0;
+    bool recursive = false;  // -R
+    int jobs = 0;            // -j N; 0: as many as there are processors
 };
 
 // Reads the arguments (without the program name).

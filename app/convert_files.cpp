@@ -1,26 +1,52 @@
 #include "app/convert_files.h"
 
-#include "app/conversion_step.h"
+#include <algorithm>
+
+#include "app/conversion_pool.h"
 #include "app/file_batch.h"
 #include "app/path_text.h"
+#include "app/read_ahead.h"
 #include "core/progress_tracker.h"
 
 namespace quorin {
 
 namespace {
 
-constexpr int kStepsPerFile = 20;
-
 void ShowCancelled(UserMessages& messages) {
     messages.Show({"User Canceled!    ", "Canceled!", MessageIcon::kExclamation, MessageButtons::kOk});
 }
 
+// Hands the batch's next files to the pool, in order, while it has room. A
+// file that finishing an earlier file in the pool could change waits until
+// that file is done, so that it is read as a file-by-file batch reads it.
+class ReadAhead {
+public:
+    ReadAhead(FileBatch& batch, ConversionPool& pool, size_t window) : batch_(batch), pool_(pool), window_(window) {}
+
+    void Fill() {
+        while (pool_.Pending() < window_ && pool_.Pending() < batch_.QueuedCount()) {
+            size_t next = pool_.Pending();
+            const std::string& input = batch_.QueuedInput(next);
+            for (size_t earlier = 0; earlier < next; ++earlier) {
+                if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
+            }
+            pool_.Submit(input);
+        }
+    }
+
+private:
+    FileBatch& batch_;
+    ConversionPool& pool_;
+    size_t window_;
+};
+
 }  // namespace
 
-BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services) {
+BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services,
+                          const BatchSettings& settings) {
     ConversionOptions& options = services.options;
     BatchOutcome outcome;
-    FileBatch batch(inputList, outputFolder, services.messages, options);
+    FileBatch batch(inputList, outputFolder, services.messages, options, settings.recursive);
     int found = batch.Discover();
     outcome.anyFailed = batch.MissingCount() > 0;
     if (found == 0) {
@@ -38,14 +64,32 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
     ProgressTracker* readerTracker = view ? &tracker : nullptr;
     WordExporter* word = options.convertToWord ? services.word : nullptr;
 
+    // One job converts on this thread; more use worker threads, no more than
+    // there are files, and keep at most two files each in memory.
+    int workers = std::min(settings.jobs, found);
+    if (workers <= 1) workers = 0;
+    ConversionPool pool(workers, options, services.fonts, readerTracker, view != nullptr);
+    ReadAhead readAhead(batch, pool, workers == 0 ? 1 : 2 * size_t(workers));
+    // With workers the bar follows their summed steps; this thread draws it.
+    int stepsShown = 0;
+    auto showSteps = [&] {
+        if (!view || workers == 0) return;
+        for (int target = std::min(pool.StepsDone(), kStepsPerFile * found); stepsShown < target; ++stepsShown)
+            view->StepIt();
+    };
+    if (view && workers > 0) {
+        view->SetRange(0, kStepsPerFile * found);
+        view->SetStep(1);
+    }
+
     auto fail = [&](int result, const std::string& text, const std::string& caption = "Error!") {
         ShowError(services.messages, options, text, caption);
         outcome.result = result;
         outcome.anyFailed = true;
     };
 
-    RtfBuffer document, message;
     for (;;) {
+        readAhead.Fill();
         FileBatch::NextResult next = batch.NextFile();
         if (next == FileBatch::kNoneLeft) break;
         tracker.AdvanceFile();
@@ -55,28 +99,25 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
             break;
         }
         if (next == FileBatch::kVanished) {
+            pool.DropOldest();
+            showSteps();
             fail(kBatchNotOpened, batch.ErrorText());
             continue;
         }
-        if (!batch.OpenInput()) {
-            fail(kBatchNotOpened, InCapitals(batch.InputPath()) + "\n" + batch.ErrorText());
-            continue;
-        }
-        document.clear();
         std::string inputInCapitals = InCapitals(batch.InputPath());
         if (view) view->ShowFileName(inputInCapitals);
-
-        ConversionStep step;
-        step.failure = Guarded([&] { batch.ReadInput(document); });
-        if (step.failure == StepFailure::kNone)
-            step = ConvertStep(document, message, readerTracker, options, services.fonts);
+        ConvertedFile file = pool.TakeOldest(showSteps);
+        showSteps();
+        if (!file.opened) {
+            fail(kBatchNotOpened, inputInCapitals + "\n" + file.openError);
+            continue;
+        }
+        const ConversionStep& step = file.step;
         if (step.failure == StepFailure::kOutOfMemory) {
-            batch.CloseInput();
             fail(kBatchOutOfMemory, "Not enough memory!", "Memory error!");
             continue;
         }
         if (step.failure == StepFailure::kRaised) {
-            batch.CloseInput();
             fail(kBatchRaised, "An error has occured while converting \"" + inputInCapitals + "\"!");
             continue;
         }
@@ -87,30 +128,25 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
             break;
         }
         if (step.result != 0) {
-            batch.CloseInput();
-            fail(step.result, inputInCapitals + "\n" + message);
+            fail(step.result, inputInCapitals + "\n" + file.message);
             continue;
         }
         // An earlier file of this name must reach its Word document before
         // its RTF file is replaced.
         if (word && word->IsPending(batch.OutputPath()) && word->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
-            batch.CloseInput();
             fail(kBatchOutputNotPrepared, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
         }
-        if (!batch.WriteOutput(document)) {
-            batch.CloseInput();
+        if (!batch.WriteOutput(file.document)) {
             batch.CloseOutput();
             fail(kBatchWriteFailed, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
         }
         if (!batch.CommitOutput()) {
-            batch.CloseInput();
             fail(batch.CommitFailureCode(), InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
         }
-        batch.CloseInput();
         if (word) word->ExportToWord(batch.OutputPath());
         if (options.CancelRequested()) {
             outcome.cancelled = true;

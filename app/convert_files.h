@@ -19,6 +19,12 @@ struct BatchServices {
     WordExporter* word = nullptr;           // used when options.convertToWord is set
 };
 
+// How a batch walks its inputs and how many files it converts at once.
+struct BatchSettings {
+    int jobs = 1;            // threads converting; 1 converts file after file
+    bool recursive = false;  // -R: folders walked, relative paths kept
+};
+
 // Result codes of a batch: the status of the last file handled.
 enum BatchResult : int {
     kBatchConverted = 0,
@@ -36,7 +42,12 @@ struct BatchOutcome {
     bool cancelled = false;
 };
 
-// Converts every file the input list names into the output folder.
-BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services);
+// Converts every file the input list names into the output folder. With
+// several jobs, files are read and converted ahead on worker threads while
+// this thread writes the outputs and shows the messages in the order the
+// files were found: outputs, backup names, messages and outcome are those of
+// one job.
+BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services,
+                          const BatchSettings& settings = {});
 
 }  // namespace quorin

@@ -2,13 +2,11 @@
 
 #include <fcntl.h>
 #include <glob.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
-#include <stdexcept>
-#include <system_error>
 #include <vector>
 
 #include "app/backup_name.h"
@@ -30,6 +28,11 @@ std::string FileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 // Only non-empty regular files are converted; folders, devices and empty
 // files are passed over without a word.
 bool IsConvertible(const std::string& path) {
@@ -46,17 +49,15 @@ unsigned CurrentFileMode() {
 }  // namespace
 
 FileBatch::FileBatch(std::string inputList, std::string outputFolder, UserMessages& messages,
-                     ConversionOptions& options)
+                     ConversionOptions& options, bool recursive)
     : messages_(messages),
       options_(options),
       inputList_(std::move(inputList)),
       outputFolder_(AbsolutePath(outputFolder)),
+      recursive_(recursive),
       fileMode_(CurrentFileMode()) {}
 
-FileBatch::~FileBatch() {
-    CloseInput();
-    CloseOutput();
-}
+FileBatch::~FileBatch() { CloseOutput(); }
 
 int FileBatch::Discover() {
     if (discovered_) return foundCount_;
@@ -75,37 +76,52 @@ int FileBatch::Discover() {
     return foundCount_;
 }
 
+void FileBatch::ReportMissing(const std::string& text) {
+    ++missingCount_;
+    ShowError(messages_, options_, text);
+}
+
 // A name that exists is taken as it is (the shell has expanded the user's
 // wildcards already, and such names may hold "[" or "*"); anything else is a
-// glob(3) pattern, its matches in sorted order.
+// glob(3) pattern, its matches in sorted order. With -R, folders are walked.
 void FileBatch::FindItem(const std::string& item) {
-    std::vector<std::string> matches;
+    std::vector<FoundFile> matches;
     struct stat info;
-    if (!item.empty() && stat(item.c_str(), &info) == 0) {
-        matches.push_back(item);
+    if (recursive_) {
+        std::vector<std::string> unreadable;
+        matches = FindInTree(item, outputFolder_, unreadable);
+        for (const std::string& folder : unreadable)
+            ReportMissing(InCapitals(folder) + "\nError opening file \"" + folder + "\"!");
+    } else if (!item.empty() && stat(item.c_str(), &info) == 0) {
+        matches.push_back({AbsolutePath(item), ""});
     } else if (!item.empty()) {
         glob_t found{};
-        if (glob(item.c_str(), 0, nullptr, &found) == 0)
-            matches.assign(found.gl_pathv, found.gl_pathv + found.gl_pathc);
+        if (glob(item.c_str(), 0, nullptr, &found) == 0) {
+            for (size_t i = 0; i < found.gl_pathc; ++i) matches.push_back({AbsolutePath(found.gl_pathv[i]), ""});
+        }
         globfree(&found);
     }
     if (matches.empty()) {
-        ++missingCount_;
-        ShowError(messages_, options_, "Can't find file(s) \"" + item + "\"!\n");
+        ReportMissing("Can't find file(s) \"" + item + "\"!\n");
         return;
     }
-    for (const std::string& match : matches) {
-        if (!IsConvertible(match)) continue;
-        foundFiles_.push_back(AbsolutePath(match));
+    for (FoundFile& match : matches) {
+        if (!IsConvertible(match.path)) continue;
+        if (match.relative.empty()) match.relative = FileName(match.path);
+        foundFiles_.push_back(std::move(match));
         ++foundCount_;
     }
 }
 
+std::string FileBatch::OutputPathOf(const FoundFile& file) const {
+    return outputFolder_ + (outputFolder_.ends_with('/') ? "" : "/") + file.relative + ".rtf";
+}
+
 FileBatch::NextResult FileBatch::NextFile() {
     if (foundFiles_.empty()) return kNoneLeft;
-    inputPath_ = foundFiles_.front();
+    inputPath_ = foundFiles_.front().path;
+    outputPath_ = OutputPathOf(foundFiles_.front());
     foundFiles_.pop_front();
-    outputPath_ = outputFolder_ + (outputFolder_.ends_with('/') ? "" : "/") + FileName(inputPath_) + ".rtf";
     struct stat info;
     if (stat(inputPath_.c_str(), &info) != 0) {
         errorText_ = "Can't find file(s) \"" + inputPath_ + "\"!\n";
@@ -114,50 +130,17 @@ FileBatch::NextResult FileBatch::NextFile() {
     return kTaken;
 }
 
-bool FileBatch::OpenInput() {
-    CloseInput();
-    errorText_.clear();
-    inputFile_ = open(inputPath_.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info;
-    if (inputFile_ >= 0 && (fstat(inputFile_, &info) != 0 || !S_ISREG(info.st_mode))) CloseInput();
-    if (inputFile_ < 0) {
-        errorText_ = "Error opening file \"" + inputPath_ + "\"!";
-        return false;
-    }
-    return true;
-}
-
-size_t FileBatch::ReadInput(RtfBuffer& document) {
-    struct stat info;
-    if (inputFile_ < 0 || fstat(inputFile_, &info) != 0) throw std::runtime_error("input not open");
-    // Room for the end-of-file probe, so it does not move a large buffer.
-    document.reserve(static_cast<size_t>(info.st_size) + 4096);
-    document.resize(static_cast<size_t>(info.st_size));
-    size_t total = 0;
-    // The file may change size while it is read: stop at its end, and keep
-    // reading past the size it had if it grew.
-    for (;;) {
-        if (total == document.size()) document.resize(document.size() + 4096);
-        ssize_t got = read(inputFile_, document.data() + total, document.size() - total);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw std::system_error(errno, std::generic_category(), inputPath_);
-        if (got == 0) break;
-        total += static_cast<size_t>(got);
-    }
-    document.resize(total);
-    return total;
-}
-
+// The output folder, and with -R the folders below it, are made on demand.
 bool FileBatch::OutputFolderReady() {
     std::error_code error;
-    std::filesystem::create_directories(outputFolder_, error);
-    return std::filesystem::is_directory(outputFolder_, error);
+    std::string folder = FolderOf(outputPath_);
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error);
 }
 
 bool FileBatch::OpenOutput() {
     CloseOutput();
     errorText_.clear();
-    if (inputFile_ < 0) return false;
     if (!OutputFolderReady()) {
         SetWriteError();
         return false;
@@ -167,7 +150,7 @@ bool FileBatch::OpenOutput() {
         SetBackupError();
         return false;
     }
-    temporaryPath_ = outputFolder_ + "/." + FileName(outputPath_) + ".XXXXXX";
+    temporaryPath_ = FolderOf(outputPath_) + "/." + FileName(outputPath_) + ".XXXXXX";
     outputFile_ = mkostemp(temporaryPath_.data(), O_CLOEXEC);
     if (outputFile_ < 0 || fchmod(outputFile_, fileMode_) != 0) {
         CloseOutput();
@@ -211,11 +194,6 @@ bool FileBatch::CommitOutput() {
     }
     temporaryPath_.clear();
     return true;
-}
-
-void FileBatch::CloseInput() {
-    if (inputFile_ >= 0) close(inputFile_);
-    inputFile_ = -1;
 }
 
 void FileBatch::CloseOutput() {

@@ -2,6 +2,7 @@
 #include <deque>
 #include <string>
 
+#include "app/tree_walk.h"
 #include "app/user_messages.h"
 #include "core/conversion_options.h"
 #include "core/rtf_buffer.h"
@@ -9,15 +10,18 @@
 namespace quorin {
 
 // One batch run: the input names expanded into files, and for each file its
-// input and output. Outputs are written to a temporary file in the output
-// folder and moved into place by CommitOutput, so a failed write never leaves
-// a partial file and an existing output is moved to its backup name only
-// once its replacement is complete.
+// output. Outputs are written to a temporary file in the output's folder and
+// moved into place by CommitOutput, so a failed write never leaves a partial
+// file and an existing output is moved to its backup name only once its
+// replacement is complete.
 class FileBatch {
 public:
     enum NextResult { kNoneLeft = 0, kTaken = 1, kVanished = 2 };
 
-    FileBatch(std::string inputList, std::string outputFolder, UserMessages& messages, ConversionOptions& options);
+    // recursive (-R): folders of the list are walked, and each output keeps
+    // the file's relative path below the output folder.
+    FileBatch(std::string inputList, std::string outputFolder, UserMessages& messages, ConversionOptions& options,
+              bool recursive = false);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
@@ -28,16 +32,19 @@ public:
     // Takes the next file. kVanished: the file is gone; the error text says so.
     NextResult NextFile();
 
-    bool OpenInput();
-    // Reads the whole input into `document`; throws when the read fails.
-    size_t ReadInput(RtfBuffer& document);
+    // The files not taken yet, in order: their inputs and output paths.
+    size_t QueuedCount() const { return foundFiles_.size(); }
+    const std::string& QueuedInput(size_t index) const { return foundFiles_[index].path; }
+    std::string QueuedOutput(size_t index) const { return OutputPathOf(foundFiles_[index]); }
+
+    // Prepares the output of the file taken (its folders made, an existing
+    // output checked for a free backup name); false with the error text set.
     bool OpenOutput();
     bool WriteOutput(const RtfBuffer& text);
     // Moves the written output into place (backing up an existing file
-    // first). On false the error text is set and ResultCode says which
+    // first). On false the error text is set and CommitFailureCode says which
     // failure of the batch it is.
     bool CommitOutput();
-    void CloseInput();
     void CloseOutput();  // discards an output that was not committed
 
     int FoundCount() const { return foundCount_; }
@@ -50,6 +57,8 @@ public:
 
 private:
     void FindItem(const std::string& item);
+    void ReportMissing(const std::string& text);
+    std::string OutputPathOf(const FoundFile& file) const;
     bool OutputFolderReady();
     void SetWriteError() { errorText_ = "Error writing to file \"" + outputPath_ + "\"!"; }
     void SetBackupError() {
@@ -60,15 +69,15 @@ private:
     ConversionOptions& options_;
     std::string inputList_;
     std::string outputFolder_;
+    bool recursive_;
     std::string inputPath_;
     std::string outputPath_;
     std::string temporaryPath_;
     std::string errorText_;
-    std::deque<std::string> foundFiles_;
+    std::deque<FoundFile> foundFiles_;
     int foundCount_ = 0;
     int missingCount_ = 0;
     bool discovered_ = false;
-    int inputFile_ = -1;
     int outputFile_ = -1;
     int commitFailureCode_ = 0;
     unsigned fileMode_;

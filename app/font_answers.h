@@ -5,9 +5,10 @@
 
 namespace quorin {
 
-// The font answers of an unattended run: where the remembered font map and
-// its automatic chooser are plugged in. Null: every WordPerfect font stands
-// for itself.
+// The font answers of an unattended run: the font map in the user's settings
+// file, and where it lacks an answer the automatic chooser over the installed
+// fonts. Reads the settings, never writes them. Safe for several conversions
+// at once.
 std::unique_ptr<FontResolver> MakeFontResolver();
 
 }  // namespace quorin

@@ -1,8 +1,10 @@
 #include "app/quorin_main.h"
 
+#include <sched.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <iostream>
 #include <string>
@@ -48,6 +50,13 @@ ConversionOptions& OptionsOf(const CommandLine& line) {
     return options;
 }
 
+// The processors this process may run on.
+int ProcessorCount() {
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
+    return std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
+}
+
 int RunBatch(const CommandLine& line, ConversionOptions& options) {
     TerminalConsole& console = StandardErrorConsole();
     std::string engine;
@@ -61,7 +70,8 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
     WordExporter word(engine, console, options);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
     BatchServices services{options, console, &console, fonts.get(), &word};
-    BatchOutcome outcome = ConvertFiles(line.inputList, line.outputFolder, services);
+    BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive};
+    BatchOutcome outcome = ConvertFiles(line.inputList, line.outputFolder, services, settings);
     if (outcome.cancelled || options.CancelRequested()) return kExitCancelled;
     return outcome.anyFailed || outcome.result != 0 ? kExitFailed : kExitConverted;
 }

@@ -9,11 +9,13 @@ std::string UsageText() {
            "-p\tReverse Parenthesis\n"
            "-t\tReverseTabAlignment\n"
            "-r\tConvertAsRightToLeft\n"
-           "-w\tConvert to Microsoft Word\n";
+           "-w\tConvert to Microsoft Word\n"
+           "-R\tConvert Folders Recursively\n"
+           "-j N\tConvert N Files At Once\n";
 }
 
 std::string HelpText() {
-    return "Usage: quorin -f FILES -o FOLDER [-p] [-t] [-r] [-w] [FILE...]\n"
+    return "Usage: quorin -f FILES -o FOLDER [-p] [-t] [-r] [-w] [-R] [-j N] [FILE...]\n"
            "  or:  quorin -f - -o - [-p] [-t] [-r]\n"
            "Convert WordPerfect 5.0 and 5.1 documents into RTF files, and on request\n"
            "into Word documents.\n"
@@ -31,6 +33,17 @@ std::string HelpText() {
            "  -r         convert as a right-to-left document\n"
            "  -w         convert to Word documents (needs LibreOffice); the RTF files\n"
            "             are deleted once their Word documents are written\n"
+           "  -R         walk folders recursively and keep the tree: a file below a\n"
+           "             folder named in FILES is written at the same relative path\n"
+           "             below FOLDER (-R -f docs -o out writes docs/a/b.wp as\n"
+           "             out/a/b.wp.rtf); in a pattern such as 'docs/*.wp' the last\n"
+           "             part is matched against file names at every depth below the\n"
+           "             folders before it, and paths are kept relative to the leading\n"
+           "             folders without wildcards (docs); hidden files and folders,\n"
+           "             links to folders and FOLDER itself are not walked\n"
+           "  -j N       convert N files at once (default: the number of processors);\n"
+           "             the outputs, backup names, messages and exit status are\n"
+           "             those of -j 1, which converts one file after another\n"
            "  -h, -?     show the short usage text\n"
            "  -f - -o -  convert standard input to standard output\n"
            "      --help     display this help and exit\n"
@@ -53,6 +66,7 @@ std::string HelpText() {
            "  quorin -f letter.wp -o converted\n"
            "  quorin -f 'letters/*.wp' -o converted -r\n"
            "  quorin letters/*.wp -o converted -w\n"
+           "  quorin -R -f archive -o converted -j 4\n"
            "  quorin -f - -o - < letter.wp > letter.rtf\n";
 }
 

@@ -22,4 +22,13 @@ public:
     virtual QList<InstalledFace> Faces() const = 0;
 };
 
+// The system's own substitute for a font name it may not have: the installed
+// family it would draw text of one script (a script name as above) with.
+class FontMatcher {
+public:
+    virtual ~FontMatcher() = default;
+    // Empty when the system has no answer.
+    virtual QString MatchFamily(const QString& name, const QString& script) const = 0;
+};
+
 }  // namespace quorin

@@ -2,12 +2,12 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include "core/font_table.h"
-
 #include <array>
 #include <memory>
 #include <set>
 #include <utility>
+
+#include "core/font_table.h"
 
 namespace quorin {
 
@@ -51,11 +51,12 @@ QString FamilyOf(FcPattern* font) {
     return first ? QString::fromUtf8(reinterpret_cast<const char*>(first)) : QString();
 }
 
+using PatternPointer = std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)>;
+
 }  // namespace
 
 QList<InstalledFace> FontconfigCatalog::Faces() const {
-    std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(
-        FcPatternBuild(nullptr, FC_OUTLINE, FcTypeBool, FcTrue, nullptr), FcPatternDestroy);
+    PatternPointer pattern(FcPatternBuild(nullptr, FC_OUTLINE, FcTypeBool, FcTrue, nullptr), FcPatternDestroy);
     std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
         FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_LANG, nullptr), FcObjectSetDestroy);
     if (!pattern || !objects) return {};
@@ -77,6 +78,22 @@ QList<InstalledFace> FontconfigCatalog::Faces() const {
     QList<InstalledFace> faces;
     for (const auto& [family, script] : found) faces.append({family, QString::fromLatin1(kFontScriptNames[script].data(), kFontScriptNames[script].size())});
     return faces;
+}
+
+QString FontconfigMatcher::MatchFamily(const QString& name, const QString& script) const {
+    PatternPointer pattern(FcPatternBuild(nullptr, FC_OUTLINE, FcTypeBool, FcTrue, nullptr), FcPatternDestroy);
+    if (!pattern) return {};
+    QByteArray family = name.toUtf8();
+    if (!family.isEmpty()) FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
+    for (size_t s = 0; s < kFontScriptNames.size(); ++s) {
+        if (script == QLatin1StringView(kFontScriptNames[s].data(), kFontScriptNames[s].size()))
+            FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>(kScriptLanguages[s][0]));
+    }
+    if (!FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern)) return {};
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPointer match(FcFontMatch(nullptr, pattern.get(), &result), FcPatternDestroy);
+    return match ? FamilyOf(match.get()) : QString();
 }
 
 }  // namespace quorin

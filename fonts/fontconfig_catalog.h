@@ -11,4 +11,12 @@ public:
     QList<InstalledFace> Faces() const override;
 };
 
+// fontconfig's match for a family name and the script's first language
+// (Arial for Hebrew text: an installed sans-serif face with Hebrew letters),
+// named as the catalog names families.
+class FontconfigMatcher : public FontMatcher {
+public:
+    QString MatchFamily(const QString& name, const QString& script) const override;
+};
+
 }  // namespace quorin

@@ -4,14 +4,43 @@
 
 namespace quorin {
 
+namespace {
+
+// The entry of a list that offers `family`: for the list's own script first,
+// then bare (Davka lists), then for any script (the all-fonts lists).
+QString EntryOfFamily(const QStringList& list, const QString& family, const QString& script) {
+    if (family.isEmpty()) return {};
+    QString own = family + QStringLiteral(" (") + script + u')';
+    if (list.contains(own)) return own;
+    if (list.contains(family)) return family;
+    QString anyScript = family + QStringLiteral(" (");
+    for (const QString& entry : list) {
+        if (entry.startsWith(anyScript) && entry.endsWith(u')')) return entry;
+    }
+    return {};
+}
+
+}  // namespace
+
 FontSubstitutes UnattendedFontChooser::LookupSubstitutes(const std::string& wordPerfectName) {
     // Font names are bytes of the document; Latin-1 keeps every byte distinct.
     QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));
     std::lock_guard lock(mutex_);
-    FontChoice choice = map_.Lookup(key);
-    if (!choice.Complete()) {
-        int filter = EffectiveFilter(map_.FontType(), map_.FontLanguage());
-        choice = PreselectedChoice(ListsFor(filter), key, choice);
+    FontChoice stored = map_.Lookup(key);
+    FontChoice choice = stored;
+    if (!stored.Complete()) {
+        const FontLists& lists = ListsFor(EffectiveFilter(map_.FontType(), map_.FontLanguage()));
+        choice = PreselectedChoice(lists, key, stored);
+        // The first entry of a sorted list is no answer for a name it shares
+        // nothing with; the system's own substitute is a better guess.
+        auto better = [&](QString& entry, const QString& storedEntry, const QStringList& list, const char* script) {
+            if (!storedEntry.isEmpty() || BestPrefixIndex(list, key, -1) >= 0) return;
+            QString system = SystemEntry(list, key, QString::fromLatin1(script));
+            if (!system.isEmpty()) entry = system;
+        };
+        better(choice.english, stored.english, lists.english, "Western");
+        better(choice.hebrew, stored.hebrew, lists.hebrew, "Hebrew");
+        better(choice.arabic, stored.arabic, lists.arabic, "Arabic");
     }
     return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};
 }
@@ -21,6 +50,13 @@ const FontLists& UnattendedFontChooser::ListsFor(int filter) {
     auto found = lists_.find(filter);
     if (found == lists_.end()) found = lists_.emplace(filter, BuildFontLists(*faces_, filter)).first;
     return found->second;
+}
+
+QString UnattendedFontChooser::SystemEntry(const QStringList& list, const QString& fontKey, const QString& script) {
+    if (!matcher_) return {};
+    auto found = matches_.find({fontKey, script});
+    if (found == matches_.end()) found = matches_.emplace(std::pair{fontKey, script}, matcher_->MatchFamily(fontKey, script)).first;
+    return EntryOfFamily(list, found->second, script);
 }
 
 }  // namespace quorin

@@ -34,7 +34,7 @@ TEST(CommandLine, OptionNamesAreCaseSensitive) {
     CommandLine line = Parse({"-F", "a.wp", "-o", "out"});
     EXPECT_EQ(line.action, CommandLine::kUsageError);
     EXPECT_EQ(line.problem, "unknown option -F");
-    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-R"}).action, CommandLine::kUsageError);
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-P"}).action, CommandLine::kUsageError);
 }
 
 TEST(CommandLine, OptionFollowedByOptionHasTheValueTrue) {
@@ -70,6 +70,23 @@ TEST(CommandLine, FilterForm) {
     EXPECT_EQ(Parse({"-f", "-", "-o", "out"}).action, CommandLine::kUsageError);
     EXPECT_EQ(Parse({"-f", "a.wp", "-o", "-"}).action, CommandLine::kUsageError);
     EXPECT_EQ(Parse({"-f", "-", "-o", "-", "-w"}).action, CommandLine::kUsageError);
+}
+
+TEST(CommandLine, JobsAndRecursion) {
+    CommandLine line = Parse({"-R", "docs", "-j", "4", "-o", "out"});
+    EXPECT_EQ(line.action, CommandLine::kBatch);
+    EXPECT_TRUE(line.recursive);
+    EXPECT_EQ(line.jobs, 4);
+    EXPECT_EQ(line.inputList, "docs");
+    CommandLine plain = Parse({"-f", "a.wp", "-o", "out"});
+    EXPECT_FALSE(plain.recursive);
+    EXPECT_EQ(plain.jobs, 0);  // as many as there are processors
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-j", "1024"}).jobs, 1024);
+    for (const char* wrong : {"0", "1025", "-1", "2.5", " 3", "TRUE"})
+        EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-j", wrong}).action, CommandLine::kUsageError) << wrong;
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-j"}).action, CommandLine::kUsageError);
+    EXPECT_EQ(Parse({"-f", "-", "-o", "-", "-j", "2"}).action, CommandLine::kFilter);
+    EXPECT_EQ(Parse({"-f", "-", "-o", "-", "-R"}).action, CommandLine::kUsageError);
 }
 
 TEST(CommandLine, GnuHelpAndVersion) {

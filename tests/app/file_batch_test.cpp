@@ -49,9 +49,9 @@ struct BatchFolder : ::testing::Test {
         while (batch.NextFile() == FileBatch::kTaken) names.push_back(batch.InputPath());
         return names;
     }
-    BatchOutcome Convert(const std::string& list) {
-        BatchServices services{options, messages};
-        return ConvertFiles(list, folder / "out", services);
+    BatchOutcome Convert(const std::string& list, int jobs = 1, BatchProgressView* progress = nullptr) {
+        BatchServices services{options, messages, progress};
+        return ConvertFiles(list, folder / "out", services, {jobs, false});
     }
 };
 
@@ -167,6 +167,53 @@ TEST_F(BatchFolder, CancelAnsweredNoGoesOn) {
     EXPECT_TRUE(outcome.anyFailed);
     EXPECT_EQ(outcome.result, kBatchConverted);  // the status of the last file
     EXPECT_TRUE(Exists(folder / "out/b.wp.rtf"));
+}
+
+// Several jobs: the same messages and the same stop after a cancel.
+TEST_F(BatchFolder, CancelInAnErrorMessageWithSeveralJobs) {
+    for (const char* name : {"a.wp", "c.wp", "d.wp", "e.wp"}) WriteFile(In(name), kDocument);
+    WriteFile(In("b.wp"), "not a document");
+    messages.answer = [](const UserMessage& m) {
+        return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
+    };
+    BatchOutcome outcome = Convert(In("*.wp"), 4);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
+                                    "Error! " + InCapitals(In("b.wp")) + "\nDocument is not a WordPerfect 5.X Document!\n",
+                                    "Cancel? Do You Really want to cancel?", "Canceled! User Canceled!    "}));
+    EXPECT_EQ(FolderNames(folder / "out"), std::vector<std::string>{"a.wp.rtf"});
+}
+
+// A display that records what the batch shows.
+struct ProgressRecorder : BatchProgressView {
+    int32_t upper = 0;
+    int steps = 0;
+    std::vector<std::string> names;
+    bool closed = false;
+    void SetRange(int32_t, int32_t top) override { upper = top; }
+    void SetStep(int32_t) override {}
+    void StepIt() override { ++steps; }
+    void ShowFileName(const std::string& name) override { names.push_back(name); }
+    void Close() override { closed = true; }
+};
+
+TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
+    std::string body;
+    for (int i = 0; i < 5000; ++i) body += "Some text of a longer letter.\n";
+    std::vector<std::string> expectedNames;
+    for (const char* name : {"a.wp", "b.wp", "c.wp", "d.wp", "e.wp"}) {
+        WriteFile(In(name), WpDocument().Body(body).Build());
+        expectedNames.push_back(InCapitals(In(name)));
+    }
+    WriteFile(In("f.wp"), "not a document");
+    expectedNames.push_back(InCapitals(In("f.wp")));
+    ProgressRecorder progress;
+    BatchOutcome outcome = Convert(In("*.wp"), 3, &progress);
+    EXPECT_TRUE(outcome.anyFailed);
+    EXPECT_EQ(progress.names, expectedNames);
+    EXPECT_EQ(progress.upper, 6 * 20);
+    EXPECT_EQ(progress.steps, 6 * 20);
+    EXPECT_TRUE(progress.closed);
 }
 
 }  // namespace

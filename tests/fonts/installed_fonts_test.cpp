@@ -58,6 +58,38 @@ TEST(InstalledFonts, CatalogNamesInstalledFamiliesByScript) {
     EXPECT_FALSE(western.contains("DejaVu Sans Condensed"));
 }
 
+// fontconfig's own command-line answer for a pattern such as "Arial:lang=he".
+QString FcMatchFamily(const QString& pattern) {
+    QProcess match;
+    match.start("fc-match", {"-f", "%{family[0]}", pattern});
+    return match.waitForFinished(60000) ? QString::fromUtf8(match.readAllStandardOutput()) : QString();
+}
+
+// With nothing remembered, a font that no installed family shares a letter
+// with gets the family fontconfig itself would draw it with.
+TEST(InstalledFonts, UnknownFontGetsTheSystemsOwnSubstitute) {
+    FontMap map(test::FreshSettingsFile());
+    FontconfigCatalog catalog;
+    FontconfigMatcher matcher;
+    UnattendedFontChooser chooser(map, catalog, &matcher);
+    const QList<InstalledFace> faces = catalog.Faces();
+    bool checked = false;
+    for (QString name : {"Arial", "Helvetica", "Courier"}) {
+        for (auto [script, language] : {std::pair{"Western", "en"}, {"Hebrew", "he"}}) {
+            const QSet<QString> families = FamiliesFor(faces, script);
+            bool sharesALetter = false;
+            for (const QString& family : families) sharesALetter |= family.startsWith(name[0], Qt::CaseInsensitive);
+            QString expected = FcMatchFamily(name + ":outline=true:lang=" + language);
+            if (sharesALetter || !families.contains(expected)) continue;
+            FontSubstitutes answer = chooser.LookupSubstitutes(name.toStdString() + " Bold");
+            std::string got = script == QString("Western") ? answer.english : answer.hebrew;
+            EXPECT_EQ(got, (expected + " (" + script + ")").toStdString()) << name.toStdString();
+            checked = true;
+        }
+    }
+    if (!checked) GTEST_SKIP() << "every font tried shares a letter with an installed family";
+}
+
 // The faces named in a font table, by font number.
 std::map<int, std::string> FacesOf(const std::string& table) {
     std::map<int, std::string> faces;

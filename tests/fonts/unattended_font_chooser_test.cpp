@@ -23,6 +23,20 @@ public:
     mutable std::atomic<int> reads{0};
 };
 
+// The system's substitutes: Roman is drawn with Times New Roman, with David in
+// Hebrew text and with a family the lists lack in Arabic text; anything else
+// with Arial.
+class FakeMatcher : public FontMatcher {
+public:
+    QString MatchFamily(const QString& name, const QString& script) const override {
+        ++calls;
+        if (name != u"Roman") return "Arial";
+        if (script == u"Hebrew") return "David";
+        return script == u"Arabic" ? "Not Installed Sans" : "Times New Roman";
+    }
+    mutable std::atomic<int> calls{0};
+};
+
 class UnattendedChooser : public testing::Test {
 protected:
     FontSubstitutes Lookup(const std::string& name) { return chooser.LookupSubstitutes(name); }
@@ -94,6 +108,39 @@ TEST_F(UnattendedChooser, AnswersSeveralConversionsAtOnce) {
     for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(catalog.reads, 1);
+}
+
+class SystemSubstitutes : public UnattendedChooser {
+protected:
+    FakeMatcher matcher;
+    UnattendedFontChooser matching{map, catalog, &matcher};
+};
+
+TEST_F(SystemSubstitutes, AnswerAKeyThatSharesNoLetterWithAnyEntry) {
+    FontSubstitutes faces = matching.LookupSubstitutes("Roman 10cpi");
+    EXPECT_EQ(faces.english, "Times New Roman (Western)");  // not the first entry, Arial
+    EXPECT_EQ(faces.hebrew, "David (Hebrew)");
+    EXPECT_EQ(faces.arabic, "Arial (Arabic)");  // the system's family is not in the list
+    matching.LookupSubstitutes("Roman Bold");
+    EXPECT_EQ(matcher.calls, 3);  // once per key and script
+
+    map.SetFontType(kDavkaCompatibleFonts);
+    EXPECT_EQ(matching.LookupSubstitutes("Roman").english, "Times New Roman");
+    map.SetFontType(kAllFonts);
+    EXPECT_EQ(matching.LookupSubstitutes("Roman").hebrew, "David (Hebrew)");
+}
+
+TEST_F(SystemSubstitutes, NeverOverruleASharedBeginningOrAStoredEntry) {
+    FontSubstitutes tms = matching.LookupSubstitutes("Tms Rmn");
+    EXPECT_EQ(tms.english, "Times New Roman (Western)");  // shares the "T"
+    EXPECT_EQ(tms.arabic, "Traditional Arabic (Arabic)");
+    EXPECT_EQ(tms.hebrew, "Arial (Hebrew)");  // no "T" in the Hebrew list: the system's Arial
+    EXPECT_EQ(matcher.calls, 1);
+    map.Store("Roman", {"Arial (Western)", "", ""});
+    FontSubstitutes roman = matching.LookupSubstitutes("Roman");
+    EXPECT_EQ(roman.english, "Arial (Western)");
+    EXPECT_EQ(roman.hebrew, "David (Hebrew)");
+    EXPECT_EQ(matcher.calls, 3);  // the stored English entry was not second-guessed
 }
 
 }  // namespace

@@ -1,0 +1,140 @@
+#include "app/conversion_pool.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/batch_progress.h"
+#include "app/input_file.h"
+
+namespace quorin {
+
+namespace {
+
+// Counts a worker's bar steps into the pool's total.
+class StepCounter : public ProgressView {
+public:
+    explicit StepCounter(std::atomic<int>& total) : total_(total) {}
+    void SetRange(int32_t, int32_t) override {}
+    void SetStep(int32_t) override {}
+    void StepIt() override {
+        own.fetch_add(1, std::memory_order_relaxed);
+        total_.fetch_add(1, std::memory_order_relaxed);
+    }
+    std::atomic<int> own{0};
+
+private:
+    std::atomic<int>& total_;
+};
+
+}  // namespace
+
+struct ConversionPool::Job {
+    explicit Job(std::string inputPath, std::atomic<int>& steps) : path(std::move(inputPath)), counter(steps) {
+        tracker.SetFileCount(1);
+        tracker.SetStepsPerFile(kStepsPerFile);
+        tracker.AdvanceFile();
+    }
+    std::string path;
+    ConvertedFile result;
+    bool done = false;  // guarded by the pool's mutex
+    StepCounter counter;
+    ProgressTracker tracker{&counter};
+};
+
+ConversionPool::ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts,
+                               ProgressTracker* ownTracker, bool countSteps)
+    : options_(options), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
+    for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
+}
+
+ConversionPool::~ConversionPool() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    work_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+}
+
+void ConversionPool::Submit(const std::string& inputPath) {
+    jobs_.push_back(std::make_unique<Job>(inputPath, steps_));
+    if (workers_.empty()) return;
+    {
+        std::lock_guard lock(mutex_);
+        unstarted_.push_back(jobs_.back().get());
+    }
+    work_.notify_one();
+}
+
+void ConversionPool::Work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        work_.wait(lock, [this] { return stopping_ || !unstarted_.empty(); });
+        if (stopping_) return;
+        Job* job = unstarted_.front();
+        unstarted_.pop_front();
+        lock.unlock();
+        // A failure outside the guarded steps must not end the thread (and the program).
+        ConvertedFile result;
+        StepFailure failure = Guarded([&] { result = Convert(job->path, countSteps_ ? &job->tracker : nullptr); });
+        if (failure != StepFailure::kNone) {
+            result = ConvertedFile{};
+            result.opened = true;
+            result.step.failure = failure;
+        }
+        lock.lock();
+        job->result = std::move(result);
+        job->done = true;
+        done_.notify_all();
+    }
+}
+
+ConvertedFile ConversionPool::Convert(const std::string& path, ProgressTracker* tracker) const {
+    ConvertedFile file;
+    InputFile input(path);
+    if (!input.IsOpen()) {
+        file.openError = input.ErrorText();
+        return file;
+    }
+    file.opened = true;
+    file.step.failure = Guarded([&] { input.Read(file.document); });
+    if (file.step.failure == StepFailure::kNone)
+        file.step = ConvertStep(file.document, file.message, tracker, options_, fonts_);
+    return file;
+}
+
+ConvertedFile ConversionPool::TakeOldest(const std::function<void()>& waiting) {
+    Job& job = *jobs_.front();
+    if (workers_.empty()) {
+        job.result = Convert(job.path, ownTracker_);
+    } else {
+        std::unique_lock lock(mutex_);
+        while (!done_.wait_for(lock, std::chrono::milliseconds(100), [&job] { return job.done; })) {
+            lock.unlock();
+            waiting();
+            lock.lock();
+        }
+    }
+    ConvertedFile result = std::move(job.result);
+    Retire(job);
+    return result;
+}
+
+void ConversionPool::DropOldest() {
+    Job& job = *jobs_.front();
+    if (!workers_.empty()) {
+        std::unique_lock lock(mutex_);
+        auto unstarted = std::find(unstarted_.begin(), unstarted_.end(), &job);
+        if (unstarted != unstarted_.end()) unstarted_.erase(unstarted);
+        else done_.wait(lock, [&job] { return job.done; });
+    }
+    Retire(job);
+}
+
+// A file leaves the pool with its full share of the bar.
+void ConversionPool::Retire(Job& job) {
+    steps_.fetch_add(kStepsPerFile - job.counter.own.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    jobs_.pop_front();
+}
+
+}  // namespace quorin
