@@ -1,4 +1,5 @@
 #include "app/usage_text.h"
+#include "app/version.h"
 
 namespace quorin {
 
@@ -71,7 +72,7 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-    return "quorin (Quorin) " QUORIN_VERSION "\n";
+    return std::string("quorin (Quorin) ") + kQuorinVersion + "\n";
 }
 
 }  // namespace quorin
