@@ -42,11 +42,12 @@ private:
 
 }  // namespace
 
-BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services,
-                          const BatchSettings& settings) {
+BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
+                          BatchServices& services, const BatchSettings& settings) {
     ConversionOptions& options = services.options;
     BatchOutcome outcome;
-    FileBatch batch(inputList, outputFolder, services.messages, options, settings.recursive);
+    FileBatch batch(inputItems, outputFolder, services.messages, options, settings.recursive);
+    batch.SetObserver(services.observer);
     int found = batch.Discover();
     outcome.anyFailed = batch.MissingCount() > 0;
     if (found == 0) {
@@ -82,7 +83,19 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
         view->SetStep(1);
     }
 
+    // Every file taken gets one record; so do the files a cancel leaves behind.
+    FileRecord record;
+    auto settle = [&](FileStatus status) {
+        record.status = status;
+        if (services.observer) services.observer->OnFile(record);
+    };
+    auto cancel = [&] {
+        ShowCancelled(services.messages);
+        outcome.cancelled = true;
+    };
     auto fail = [&](int result, const std::string& text, const std::string& caption = "Error!") {
+        record.message = text;
+        settle(FileStatus::kFailed);
         ShowError(services.messages, options, text, caption);
         outcome.result = result;
         outcome.anyFailed = true;
@@ -92,10 +105,11 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
         readAhead.Fill();
         FileBatch::NextResult next = batch.NextFile();
         if (next == FileBatch::kNoneLeft) break;
+        record = FileRecord{batch.Sequence(), batch.InputPath()};
         tracker.AdvanceFile();
         if (options.CancelRequested()) {
-            ShowCancelled(services.messages);
-            outcome.cancelled = true;
+            settle(FileStatus::kCancelled);
+            cancel();
             break;
         }
         if (next == FileBatch::kVanished) {
@@ -123,8 +137,8 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
         }
         outcome.result = step.result;
         if (options.CancelRequested()) {
-            ShowCancelled(services.messages);
-            outcome.cancelled = true;
+            settle(FileStatus::kCancelled);
+            cancel();
             break;
         }
         if (step.result != 0) {
@@ -147,11 +161,18 @@ BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outpu
             fail(batch.CommitFailureCode(), InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
         }
+        record.output = batch.OutputPath();
+        record.backup = batch.BackupPath();
+        settle(FileStatus::kConverted);
         if (word) word->ExportToWord(batch.OutputPath());
         if (options.CancelRequested()) {
             outcome.cancelled = true;
             break;
         }
+    }
+    if (services.observer) {
+        for (size_t i = 0; i < batch.QueuedCount(); ++i)
+            services.observer->OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), "", FileStatus::kCancelled});
     }
     if (view) view->Close();
     if (word && word->Flush() > 0) outcome.anyFailed = true;

@@ -1,7 +1,9 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/batch_progress.h"
+#include "app/file_record.h"
 #include "app/user_messages.h"
 #include "app/word_export.h"
 #include "core/conversion_options.h"
@@ -17,6 +19,7 @@ struct BatchServices {
     BatchProgressView* progress = nullptr;  // null: no progress display
     FontResolver* fonts = nullptr;
     WordExporter* word = nullptr;           // used when options.convertToWord is set
+    BatchObserver* observer = nullptr;      // told what became of every input
 };
 
 // How a batch walks its inputs and how many files it converts at once.
@@ -47,7 +50,9 @@ struct BatchOutcome {
 // this thread writes the outputs and shows the messages in the order the
 // files were found: outputs, backup names, messages and outcome are those of
 // one job.
-BatchOutcome ConvertFiles(const std::string& inputList, const std::string& outputFolder, BatchServices& services,
-                          const BatchSettings& settings = {});
+// inputItems: names or patterns, one per item (SplitInputList splits a typed
+// list).
+BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
+                          BatchServices& services, const BatchSettings& settings = {});
 
 }  // namespace quorin

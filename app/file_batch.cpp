@@ -17,12 +17,6 @@ namespace quorin {
 
 namespace {
 
-std::string Trim(const std::string& text, const char* characters) {
-    size_t first = text.find_first_not_of(characters);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(characters) - first + 1);
-}
-
 std::string FileName(const std::string& path) {
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -48,11 +42,11 @@ unsigned CurrentFileMode() {
 
 }  // namespace
 
-FileBatch::FileBatch(std::string inputList, std::string outputFolder, UserMessages& messages,
+FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
                      ConversionOptions& options, bool recursive)
     : messages_(messages),
       options_(options),
-      inputList_(std::move(inputList)),
+      inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
       recursive_(recursive),
       fileMode_(CurrentFileMode()) {}
@@ -62,22 +56,13 @@ FileBatch::~FileBatch() { CloseOutput(); }
 int FileBatch::Discover() {
     if (discovered_) return foundCount_;
     discovered_ = true;
-    std::string rest = Trim(inputList_, " \t\r\n\v\f");
-    while (!rest.empty()) {
-        size_t bar = rest.find('|');
-        if (bar == 0) {
-            rest.erase(0, 1);
-            continue;
-        }
-        std::string item = rest.substr(0, bar);
-        rest.erase(0, bar == std::string::npos ? rest.size() : bar + 1);
-        FindItem(Trim(item, " \""));
-    }
+    for (const std::string& item : inputItems_) FindItem(item);
     return foundCount_;
 }
 
-void FileBatch::ReportMissing(const std::string& text) {
+void FileBatch::ReportMissing(const std::string& name, const std::string& text) {
     ++missingCount_;
+    if (observer_) observer_->OnFile({nextSequence_++, name, "", FileStatus::kFailed, text, ""});
     ShowError(messages_, options_, text);
 }
 
@@ -91,7 +76,7 @@ void FileBatch::FindItem(const std::string& item) {
         std::vector<std::string> unreadable;
         matches = FindInTree(item, outputFolder_, unreadable);
         for (const std::string& folder : unreadable)
-            ReportMissing(InCapitals(folder) + "\nError opening file \"" + folder + "\"!");
+            ReportMissing(folder, InCapitals(folder) + "\nError opening file \"" + folder + "\"!");
     } else if (!item.empty() && stat(item.c_str(), &info) == 0) {
         matches.push_back({AbsolutePath(item), ""});
     } else if (!item.empty()) {
@@ -102,12 +87,13 @@ void FileBatch::FindItem(const std::string& item) {
         globfree(&found);
     }
     if (matches.empty()) {
-        ReportMissing("Can't find file(s) \"" + item + "\"!\n");
+        ReportMissing(item, "Can't find file(s) \"" + item + "\"!\n");
         return;
     }
     for (FoundFile& match : matches) {
         if (!IsConvertible(match.path)) continue;
         if (match.relative.empty()) match.relative = FileName(match.path);
+        match.sequence = nextSequence_++;
         foundFiles_.push_back(std::move(match));
         ++foundCount_;
     }
@@ -120,6 +106,8 @@ std::string FileBatch::OutputPathOf(const FoundFile& file) const {
 FileBatch::NextResult FileBatch::NextFile() {
     if (foundFiles_.empty()) return kNoneLeft;
     inputPath_ = foundFiles_.front().path;
+    sequence_ = foundFiles_.front().sequence;
+    backupPath_.clear();
     outputPath_ = OutputPathOf(foundFiles_.front());
     foundFiles_.pop_front();
     struct stat info;
@@ -184,6 +172,7 @@ bool FileBatch::CommitOutput() {
             commitFailureCode_ = 20;
             return false;
         }
+        backupPath_ = backup;
         // The whole input is in memory already; only its name has changed.
         if (outputPath_ == inputPath_) inputPath_ = backup;
     }

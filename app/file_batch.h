@@ -1,7 +1,9 @@
 #pragma once
 #include <deque>
 #include <string>
+#include <vector>
 
+#include "app/file_record.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
 #include "core/conversion_options.h"
@@ -20,14 +22,15 @@ public:
 
     // recursive (-R): folders of the list are walked, and each output keeps
     // the file's relative path below the output folder.
-    FileBatch(std::string inputList, std::string outputFolder, UserMessages& messages, ConversionOptions& options,
-              bool recursive = false);
+    // inputItems: names or patterns, one per item (see SplitInputList).
+    FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
+              ConversionOptions& options, bool recursive = false);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
-    // Expands the "|"-separated input list; runs once and returns the number
-    // of files found. Items that match nothing are reported.
+    // Expands the input items; runs once and returns the number of files
+    // found. Items that match nothing are reported.
     int Discover();
     // Takes the next file. kVanished: the file is gone; the error text says so.
     NextResult NextFile();
@@ -47,6 +50,14 @@ public:
     bool CommitOutput();
     void CloseOutput();  // discards an output that was not committed
 
+    // Told of every name that matches nothing (set before Discover).
+    void SetObserver(BatchObserver* observer) { observer_ = observer; }
+    // The discovery place of the file taken, and of a queued file.
+    size_t Sequence() const { return sequence_; }
+    size_t QueuedSequence(size_t index) const { return foundFiles_[index].sequence; }
+    // Where CommitOutput moved an earlier output; empty when it moved none.
+    const std::string& BackupPath() const { return backupPath_; }
+
     int FoundCount() const { return foundCount_; }
     int MissingCount() const { return missingCount_; }
     const std::string& InputPath() const { return inputPath_; }
@@ -57,7 +68,7 @@ public:
 
 private:
     void FindItem(const std::string& item);
-    void ReportMissing(const std::string& text);
+    void ReportMissing(const std::string& name, const std::string& text);
     std::string OutputPathOf(const FoundFile& file) const;
     bool OutputFolderReady();
     void SetWriteError() { errorText_ = "Error writing to file \"" + outputPath_ + "\"!"; }
@@ -67,12 +78,16 @@ private:
 
     UserMessages& messages_;
     ConversionOptions& options_;
-    std::string inputList_;
+    std::vector<std::string> inputItems_;
     std::string outputFolder_;
     bool recursive_;
     std::string inputPath_;
     std::string outputPath_;
     std::string temporaryPath_;
+    std::string backupPath_;
+    BatchObserver* observer_ = nullptr;
+    size_t sequence_ = 0;
+    size_t nextSequence_ = 0;
     std::string errorText_;
     std::deque<FoundFile> foundFiles_;
     int foundCount_ = 0;

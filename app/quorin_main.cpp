@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/convert_files.h"
 #include "app/filter_run.h"
+#include "app/input_list.h"
 #include "app/font_answers.h"
 #include "app/terminal_console.h"
 #include "app/usage_text.h"
@@ -71,7 +72,7 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
     BatchServices services{options, console, &console, fonts.get(), &word};
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive};
-    BatchOutcome outcome = ConvertFiles(line.inputList, line.outputFolder, services, settings);
+    BatchOutcome outcome = ConvertFiles(SplitInputList(line.inputList), line.outputFolder, services, settings);
     if (outcome.cancelled || options.CancelRequested()) return kExitCancelled;
     return outcome.anyFailed || outcome.result != 0 ? kExitFailed : kExitConverted;
 }

@@ -9,6 +9,7 @@ namespace quorin {
 struct FoundFile {
     std::string path;
     std::string relative;
+    size_t sequence = 0;  // place in discovery order, set by the batch
 };
 
 // What an input item names with -R (recursive). An existing file is itself,

@@ -174,4 +174,12 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
     return kConverted;
 }
 
+int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts) {
+    RtfBuffer text(document);
+    int result = ConvertDocument(text, message, tracker, options, fonts);
+    if (result == kConverted) out.Append(text);
+    return result;
+}
+
 }  // namespace quorin

@@ -3,6 +3,7 @@
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
+#include "core/rtf_sink.h"
 
 namespace quorin {
 
@@ -19,6 +20,12 @@ enum ConvertResult : int {
 // is passed on to the caller. `fonts` may be null: each WordPerfect font then
 // stands for itself in all three scripts.
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+
+// The same conversion writing its RTF text (line feeds as LF) to `out`. When
+// the result is not kConverted, or a failure is raised, whatever reached
+// `out` is no document: the caller discards it.
+int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                     const ConversionOptions& options, FontResolver* fonts = nullptr);
 
 }  // namespace quorin

@@ -10,6 +10,7 @@
 #include "app/backup_name.h"
 #include "app/convert_files.h"
 #include "app/file_batch.h"
+#include "app/input_list.h"
 #include "app/path_text.h"
 #include "run_quorin.h"
 #include "support/wp_builder.h"
@@ -42,7 +43,7 @@ struct BatchFolder : ::testing::Test {
 
     std::string In(const std::string& name) { return folder / name; }
     std::vector<std::string> Discovered(const std::string& list, int* count = nullptr) {
-        FileBatch batch(list, folder / "out", messages, options);
+        FileBatch batch(SplitInputList(list), folder / "out", messages, options);
         int found = batch.Discover();
         if (count) *count = found;
         std::vector<std::string> names;
@@ -51,7 +52,7 @@ struct BatchFolder : ::testing::Test {
     }
     BatchOutcome Convert(const std::string& list, int jobs = 1, BatchProgressView* progress = nullptr) {
         BatchServices services{options, messages, progress};
-        return ConvertFiles(list, folder / "out", services, {jobs, false});
+        return ConvertFiles(SplitInputList(list), folder / "out", services, {jobs, false});
     }
 };
 
@@ -63,6 +64,47 @@ TEST_F(BatchFolder, InputListWithBarsQuotesAndSpaces) {
     EXPECT_EQ(Discovered("\"" + In("a.wp") + "\"|\"" + In("b.wp") + "\""), both);
     EXPECT_EQ(Discovered("  |" + In("a.wp") + "||" + In("b.wp") + "|"), both);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(InputList, QuotedNamesKeepTheirBars) {
+    EXPECT_EQ(SplitInputList("\"a|b.wp\" | c.wp|\"d.wp\""), (std::vector<std::string>{"a|b.wp", "c.wp", "d.wp"}));
+    EXPECT_EQ(SplitInputList(" | \"\" |"), std::vector<std::string>{});
+}
+
+struct RecordList : BatchObserver {
+    std::vector<FileRecord> records;
+    void OnFile(const FileRecord& record) override { records.push_back(record); }
+    std::string Summary() const {
+        std::string text;
+        for (const FileRecord& r : records)
+            text += std::to_string(r.sequence) + " " + std::to_string(int(r.status)) + " " +
+                    (r.output.empty() ? "-" : "out") + (r.backup.empty() ? "" : " backup") + "\n";
+        return text;
+    }
+};
+
+// One record per input: converted, failed, never found, and those a cancel
+// leaves behind, each with its place in discovery order.
+TEST_F(BatchFolder, EveryInputGetsOneRecord) {
+    WriteFile(In("a.wp"), kDocument);
+    WriteFile(In("b.wp"), "not a document");
+    WriteFile(In("c.wp"), kDocument);
+    std::filesystem::create_directory(folder / "out");
+    WriteFile(folder / "out/c.wp.rtf", "earlier");
+    RecordList list;
+    BatchServices services{options, messages, nullptr, nullptr, nullptr, &list};
+    ConvertFiles({In("a.wp"), In("none.wp"), In("b.wp"), In("c.wp")}, folder / "out", services);
+    EXPECT_EQ(list.Summary(), "1 1 -\n0 0 out\n2 1 -\n3 0 out backup\n");
+    EXPECT_EQ(list.records[0].message, "Can't find file(s) \"" + In("none.wp") + "\"!\n");
+    EXPECT_EQ(list.records[3].backup, folder / "out/c.wp_000.rtf");
+
+    // Cancelled in the message of b.wp: b.wp is failed, c.wp never reached.
+    messages.answer = [](const UserMessage& m) {
+        return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
+    };
+    list.records.clear();
+    ConvertFiles({In("*.wp")}, folder / "out", services);
+    EXPECT_EQ(list.Summary(), "0 0 out backup\n1 1 -\n2 2 -\n");
 }
 
 TEST_F(BatchFolder, PatternsSkipEmptyFilesAndFoldersSilently) {
@@ -90,7 +132,7 @@ TEST_F(BatchFolder, RelativeNamesBecomeAbsoluteAndOutputNamesAppendRtf) {
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
     for (const std::string& output : {folder / "out", folder / "out/", std::string("./x/../out")}) {
-        FileBatch batch("./a.wp", output, messages, options);
+        FileBatch batch({"./a.wp"}, output, messages, options);
         ASSERT_EQ(batch.Discover(), 1);
         ASSERT_EQ(batch.NextFile(), FileBatch::kTaken);
         EXPECT_EQ(batch.InputPath(), In("a.wp"));
@@ -131,7 +173,7 @@ TEST_F(BatchFolder, NoFreeBackupNameSkipsTheFileAndKeepsEverything) {
 TEST_F(BatchFolder, FileThatVanishedIsReportedAndTheBatchGoesOn) {
     WriteFile(In("a.wp"), kDocument);
     WriteFile(In("b.wp"), kDocument);
-    FileBatch batch(In("*.wp"), folder / "out", messages, options);
+    FileBatch batch({In("*.wp")}, folder / "out", messages, options);
     ASSERT_EQ(batch.Discover(), 2);
     unlink(In("a.wp").c_str());
     EXPECT_EQ(batch.NextFile(), FileBatch::kVanished);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/convert_document.h"
+
+#include <vector>
 #include "support/wp_builder.h"
 
 namespace quorin::test {
@@ -137,6 +139,35 @@ TEST(Driver, CancelDuringTheWalkLeavesBothBuffers) {
 TEST(Driver, InitialCodesComeBeforeTheDocumentArea) {
     std::string file = WpDocument().Packet(3, Fixed(0xC3, {12})).Body("b").Build();
     EXPECT_EQ(Convert(file).document, PlainFrame("\\b\\'62{\\par}\n"));
+}
+
+// The sink receives exactly the text of the in-memory conversion, also
+// through a block smaller than the document; a refusal writes nothing.
+TEST(Driver, SinkReceivesTheSameText) {
+    struct SmallBlocks : RtfSink {
+        std::string handedOn;
+        std::vector<char> block = std::vector<char>(100);
+        SmallBlocks() { SetBlock(block.data(), 0, block.size()); }
+        void MakeRoom(size_t count) override {
+            handedOn.append(data(), size());
+            NoteHandedOn(size());
+            if (count > block.size()) block.resize(count);
+            SetBlock(block.data(), 0, block.size());
+        }
+        std::string Whole() const { return handedOn + std::string(data(), size()); }
+    };
+    std::string file = WpDocument().Body(std::string(5000, 'x') + "\n" + std::string(3000, 'y')).Build();
+    ConversionOptions options;
+    RtfBuffer message;
+    SmallBlocks blocks;
+    StringSink collected, refused;
+    ASSERT_EQ(ConvertDocument(std::string_view(file), blocks, message, nullptr, options), kConverted);
+    ASSERT_EQ(ConvertDocument(std::string_view(file), collected, message, nullptr, options), kConverted);
+    EXPECT_EQ(blocks.Whole(), Convert(file).document);
+    EXPECT_EQ(blocks.Total(), blocks.Whole().size());
+    EXPECT_EQ(collected.Text(), Convert(file).document);
+    EXPECT_EQ(ConvertDocument(std::string_view("short"), refused, message, nullptr, options), kNotConverted);
+    EXPECT_EQ(refused.Total(), 0u);
 }
 
 }  // namespace
