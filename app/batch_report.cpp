@@ -69,10 +69,11 @@ std::string OneLine(const std::string& message) {
     return line;
 }
 
-// Several documents of one input (--to docx,pdf) share a field, "|" between them.
+// Several documents of one input (--to docx,pdf) share a field, "|" between
+// them, so that the n-th part of each field speaks of the same document.
 std::string Joined(const std::vector<std::string>& values) {
     std::string joined;
-    for (const std::string& value : values) joined += (joined.empty() ? "" : "|") + value;
+    for (size_t i = 0; i < values.size(); ++i) joined += (i == 0 ? "" : "|") + values[i];
     return joined;
 }
 
