@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <charconv>
 #include <set>
 
@@ -7,14 +8,40 @@ namespace quorin {
 
 namespace {
 
-const std::set<std::string> kValueOptions{"f", "o", "j"};
-const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "R", "h", "?"};
+const std::set<std::string> kValueOptions{"f", "o", "j",
+                                          "-report", "-to"};  // archives
+const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "R", "h", "?",
+                                         "a", "-fallback", "v"};  // archives
 
 // The value of -j: a whole number of at least 1; 0 when it is anything else.
 int JobCount(const std::string& value) {
     int jobs = 0;
     auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
     return error == std::errc() && end == value.data() + value.size() && jobs >= 1 && jobs <= kMaxJobs ? jobs : 0;
+}
+
+// The options for archives: --report, -a, --to, --fallback, -v. Returns the
+// problem with them, if any.
+std::string ReadArchiveOptions(const CCommandLineInfoEx& info, CommandLine& line) {
+    line.report = info.Value("-report");
+    line.decideDirection = info.Has("a");
+    line.fallback = info.Has("-fallback");
+    line.verbose = info.Has("v");
+    if (line.convertToWord) line.exportFormats = {ExportFormat::kDocx};
+    if (info.Has("-to")) {
+        std::vector<ExportFormat> formats;
+        if (!ParseExportFormats(info.Value("-to"), formats)) return "--to needs formats from docx, odt and pdf, as in --to docx,pdf";
+        for (ExportFormat format : formats)
+            if (std::find(line.exportFormats.begin(), line.exportFormats.end(), format) == line.exportFormats.end())
+                line.exportFormats.push_back(format);
+        line.convertToWord = 1;
+    }
+    bool filter = line.inputList == "-" || line.outputFolder == "-";
+    if (info.Has("-report") && (line.report.empty() || line.report == "TRUE")) return "--report needs a file name (- for standard output)";
+    if (filter && info.Has("-report")) return "--report needs input files and an output folder";
+    if (filter && info.Has("-to")) return "--to needs an output folder";
+    if (filter && line.fallback) return "--fallback needs an output folder";
+    return {};
 }
 
 }  // namespace
@@ -74,12 +101,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.convertToWord = info.Has("w");
     line.recursive = info.Has("R");
     if (info.Has("j")) line.jobs = JobCount(info.Value("j"));
+    std::string archiveProblem = ReadArchiveOptions(info, line);
 
     line.action = CommandLine::kUsageError;
     bool standardInput = line.inputList == "-", standardOutput = line.outputFolder == "-";
     if (line.inputList.empty()) line.problem = "no input files (-f)";
     else if (line.outputFolder.empty()) line.problem = "no output folder (-o)";
     else if (standardInput != standardOutput) line.problem = "standard input and output go together: -f - -o -";
+    else if (!archiveProblem.empty()) line.problem = archiveProblem;
     else if (standardInput && line.convertToWord) line.problem = "-w needs an output folder";
     else if (standardInput && line.recursive) line.problem = "-R needs input files and an output folder";
     else if (info.Has("j") && line.jobs == 0) line.problem = "-j needs a number of files from 1 to " + std::to_string(kMaxJobs);

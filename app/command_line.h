@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "app/word_export.h"
+
 namespace quorin {
 
 // The command line as options and values: an option ("-" and a name) is
@@ -39,6 +41,12 @@ struct CommandLine {
     int convertToWord = 0;
     bool recursive = false;  // -R
     int jobs = 0;            // -j N; 0: as many as there are processors
+    // Archives.
+    std::string report;                       // --report FILE; "-" for standard output
+    bool decideDirection = false;             // -a
+    std::vector<ExportFormat> exportFormats;  // -w (docx) and --to
+    bool fallback = false;                    // --fallback
+    bool verbose = false;                     // -v
 };
 
 // Reads the arguments (without the program name).

@@ -29,10 +29,12 @@ StepFailure Guarded(Step&& step) {
 struct ConversionStep {
     int result = 0;  // of ConvertDocument, when failure is kNone
     StepFailure failure = StepFailure::kNone;
+    bool rightToLeft = false;  // the direction the document was converted in
 };
 
 // The conversion of one document: a pure function of its bytes, the options
-// and the font answers, safe to run on a worker thread. On result 0 the
+// and the font answers, safe to run on a worker thread. The direction is the
+// document's own (see SetDocumentOptions). On result 0 the
 // document holds the RTF text (line feeds as LF); on 255 the message says why.
 ConversionStep ConvertStep(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
                            const ConversionOptions& options, FontResolver* fonts);

@@ -40,6 +40,23 @@ private:
     size_t window_;
 };
 
+// Hands a refused document to the export engine, which writes it under the
+// output's name and tells the observer; an earlier file of that name is
+// finished first.
+// Returns how many files of the engine failed meanwhile.
+int HandOverRefused(WordExporter& engine, FileBatch& batch, FileRecord& record, std::string refusal) {
+    int failures = engine.IsPending(batch.OutputPath()) ? engine.Flush() : 0;
+    engine.ConvertRefused(batch.InputPath(), batch.OutputPath(), record, std::move(refusal));
+    return failures;
+}
+
+// The refusals of a document of another WordPerfect version or kind, which
+// the export engine may read instead.
+bool RefusedForVersion(const std::string& message) {
+    return message == "Document is not a WordPerfect 5.X Document!\n" ||
+           message == "Document is not a standard WordPerfect 5.X Document!\n";
+}
+
 }  // namespace
 
 BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
@@ -63,7 +80,9 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     tracker.SetStepsPerFile(kStepsPerFile);
     // Without a display the reader is spared the progress calls.
     ProgressTracker* readerTracker = view ? &tracker : nullptr;
-    WordExporter* word = options.convertToWord ? services.word : nullptr;
+    WordExporter* engine = services.word && services.word->Available() ? services.word : nullptr;
+    WordExporter* word = options.convertToWord ? engine : nullptr;
+    WordExporter* fallback = settings.fallback ? engine : nullptr;
 
     // One job converts on this thread; more use worker threads, no more than
     // there are files, and keep at most two files each in memory.
@@ -141,13 +160,21 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             cancel();
             break;
         }
+        if (step.result != 0 && fallback && RefusedForVersion(file.message)) {
+            // Its failure, if it comes, is counted when the engine has run.
+            outcome.result = kBatchConverted;
+            if (HandOverRefused(*fallback, batch, record, inputInCapitals + "\n" + file.message) > 0)
+                outcome.anyFailed = true;
+            continue;
+        }
         if (step.result != 0) {
             fail(step.result, inputInCapitals + "\n" + file.message);
             continue;
         }
+        record.direction = step.rightToLeft ? FileDirection::kRightToLeft : FileDirection::kLeftToRight;
         // An earlier file of this name must reach its Word document before
         // its RTF file is replaced.
-        if (word && word->IsPending(batch.OutputPath()) && word->Flush() > 0) outcome.anyFailed = true;
+        if (engine && engine->IsPending(batch.OutputPath()) && engine->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
             fail(kBatchOutputNotPrepared, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
@@ -163,8 +190,9 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         }
         record.output = batch.OutputPath();
         record.backup = batch.BackupPath();
-        settle(FileStatus::kConverted);
-        if (word) word->ExportToWord(batch.OutputPath());
+        record.status = FileStatus::kConverted;
+        if (word) word->Export(batch.OutputPath(), record);  // tells the observer when exported
+        else settle(FileStatus::kConverted);
         if (options.CancelRequested()) {
             outcome.cancelled = true;
             break;
@@ -175,7 +203,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             services.observer->OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), "", FileStatus::kCancelled});
     }
     if (view) view->Close();
-    if (word && word->Flush() > 0) outcome.anyFailed = true;
+    if (engine && engine->Flush() > 0) outcome.anyFailed = true;
     return outcome;
 }
 

@@ -18,7 +18,7 @@ struct BatchServices {
     UserMessages& messages;
     BatchProgressView* progress = nullptr;  // null: no progress display
     FontResolver* fonts = nullptr;
-    WordExporter* word = nullptr;           // used when options.convertToWord is set
+    WordExporter* word = nullptr;           // used when options.convertToWord is set, and for fallback
     BatchObserver* observer = nullptr;      // told what became of every input
 };
 
@@ -26,6 +26,7 @@ struct BatchServices {
 struct BatchSettings {
     int jobs = 1;            // threads converting; 1 converts file after file
     bool recursive = false;  // -R: folders walked, relative paths kept
+    bool fallback = false;   // --fallback: documents of other versions go to the export engine
 };
 
 // Result codes of a batch: the status of the last file handled.

@@ -1,10 +1,18 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace quorin {
 
-enum class FileStatus { kConverted, kFailed, kCancelled };
+enum class FileStatus {
+    kConverted,
+    kFailed,
+    kCancelled,
+    kConvertedByLibreOffice,  // refused here, converted by the export engine instead
+};
+
+enum class FileDirection { kNone, kLeftToRight, kRightToLeft };
 
 // What became of one input of a batch: a file found, or a name that matched
 // nothing. Every input gets exactly one record, also when the batch was
@@ -16,10 +24,17 @@ struct FileRecord {
     FileStatus status = FileStatus::kFailed;
     std::string message;  // the text of the message shown for it; empty when none was
     std::string backup;   // where an earlier output of the same name was moved; empty when nowhere
+    FileDirection direction = FileDirection::kNone;  // how it was converted; kNone when it was not
+    // With an export (-w, --to): the documents written in place of the RTF
+    // output, one a format; `output` names the first, and `backups` holds
+    // the backup names given to earlier documents of those names.
+    std::vector<std::string> documents;
+    std::vector<std::string> backups;
 };
 
 // Told of every input of a batch as its fate is settled. Records of files
-// arrive in discovery order; those of names that matched nothing arrive
+// arrive in discovery order, except that files handed to the export engine
+// are told of when their export has settled, before the batch ends; those of names that matched nothing arrive
 // while the batch discovers its files, so a listing in discovery order sorts
 // by sequence. Called on the batch's thread.
 class BatchObserver {

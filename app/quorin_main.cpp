@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_report.h"
 #include "app/command_line.h"
 #include "app/convert_files.h"
 #include "app/filter_run.h"
@@ -47,6 +48,7 @@ ConversionOptions& OptionsOf(const CommandLine& line) {
     options.reverseTabAlignment = line.reverseTabAlignment;
     options.rightToLeftDocument = line.rightToLeftDocument;
     options.convertToWord = line.convertToWord;
+    options.decideDirection = line.decideDirection;
     options.cancelRequest = 0;
     return options;
 }
@@ -61,20 +63,31 @@ int ProcessorCount() {
 int RunBatch(const CommandLine& line, ConversionOptions& options) {
     TerminalConsole& console = StandardErrorConsole();
     std::string engine;
-    if (options.convertToWord) {
+    bool exportMissing = false;
+    if (options.convertToWord || line.fallback) {
         engine = FindWordEngine();
-        if (engine.empty()) {
+        if (engine.empty() && options.convertToWord) {
+            // The RTF files are still written; the run fails in the end.
             options.convertToWord = 0;
-            console.Show(WordUnavailableMessage());
+            exportMissing = true;
+            console.Show(WordUnavailableMessage(line.exportFormats, WordEngineTurnedOff()));
         }
     }
-    WordExporter word(engine, console, options);
+    ObserverList observers;
+    std::unique_ptr<BatchReport> report;
+    if (!line.report.empty()) observers.Add(*(report = std::make_unique<BatchReport>(line.report)));
+    DirectionLines directionLines(console);
+    if (line.verbose && line.decideDirection) observers.Add(directionLines);
+    WordExporter word(engine, console, options, line.exportFormats, &observers);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
-    BatchServices services{options, console, &console, fonts.get(), &word};
-    BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive};
+    BatchServices services{options, console, &console, fonts.get(), &word, &observers};
+    BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
+                           line.fallback};
     BatchOutcome outcome = ConvertFiles(SplitInputList(line.inputList), line.outputFolder, services, settings);
+    bool reportFailed = report && !report->Finish();
+    if (reportFailed) console.Show({report->ErrorText(), "Error!", MessageIcon::kError, MessageButtons::kOk});
     if (outcome.cancelled || options.CancelRequested()) return kExitCancelled;
-    return outcome.anyFailed || outcome.result != 0 ? kExitFailed : kExitConverted;
+    return outcome.anyFailed || outcome.result != 0 || exportMissing || reportFailed ? kExitFailed : kExitConverted;
 }
 
 }  // namespace

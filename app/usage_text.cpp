@@ -12,7 +12,12 @@ std::string UsageText() {
            "-r\tConvertAsRightToLeft\n"
            "-w\tConvert to Microsoft Word\n"
            "-R\tConvert Folders Recursively\n"
-           "-j N\tConvert N Files At Once\n";
+           "-j N\tConvert N Files At Once\n"
+           // Archives.
+           "-a\tDecide Right To Left Per Document\n"
+           "--to F\tWrite docx, odt, pdf\n"
+           "--fallback\tOther Versions Through LibreOffice\n"
+           "--report F\tWrite A CSV Report\n";
 }
 
 std::string HelpText() {
@@ -45,6 +50,21 @@ std::string HelpText() {
            "  -j N       convert N files at once (default: the number of processors);\n"
            "             the outputs, backup names, messages and exit status are\n"
            "             those of -j 1, which converts one file after another\n"
+           // Archives.
+           "  -a         decide for each document whether it is right to left (as -r):\n"
+           "             it is when its Hebrew and Arabic letters outnumber its Latin\n"
+           "             ones; -r makes every document right to left; -p and -t apply\n"
+           "             to the documents that are\n"
+           "  -v         with -a, say the direction of each file\n"
+           "  --to LIST  write the documents of LIST (docx, odt, pdf, separated by\n"
+           "             commas) through LibreOffice in place of the RTF files; docx is\n"
+           "             -w, pdf is PDF/A-2b; the RTF file is deleted once all are\n"
+           "             written\n"
+           "  --fallback hand documents of other WordPerfect versions, which are\n"
+           "             refused otherwise, to LibreOffice (same output names)\n"
+           "  --report FILE  write a CSV report with a row per input: output, status,\n"
+           "             message, backup, sizes and SHA-256 digests, direction (- for\n"
+           "             standard output)\n"
            "  -h, -?     show the short usage text\n"
            "  -f - -o -  convert standard input to standard output\n"
            "      --help     display this help and exit\n"
@@ -60,7 +80,7 @@ std::string HelpText() {
            "  130  cancelled with Ctrl-C\n"
            "\n"
            "Environment:\n"
-           "  QUORIN_SOFFICE  the LibreOffice program used by -w (default: soffice on\n"
+           "  QUORIN_SOFFICE  the LibreOffice program used by -w, --to and --fallback (default: soffice on\n"
            "                  the PATH); \"none\" disables Word output\n"
            "\n"
            "Examples:\n"
@@ -68,6 +88,7 @@ std::string HelpText() {
            "  quorin -f 'letters/*.wp' -o converted -r\n"
            "  quorin letters/*.wp -o converted -w\n"
            "  quorin -R -f archive -o converted -j 4\n"
+           "  quorin -R -a --fallback --to docx,pdf --report report.csv -f archive -o converted\n"
            "  quorin -f - -o - < letter.wp > letter.rtf\n";
 }
 

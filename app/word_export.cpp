@@ -11,7 +11,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <set>
+#include <string_view>
 #include <thread>
 
 #include <QStandardPaths>
@@ -55,14 +57,86 @@ std::string FindWordEngine() {
     return QStandardPaths::findExecutable(QString::fromStdString(name)).toStdString();
 }
 
-UserMessage WordUnavailableMessage() {
-    return {"Microsoft Word 2000 or above not available!\n"
-            "Word documents are made with LibreOffice: install it (its soffice program) to use -w.",
-            "Notice!", MessageIcon::kInformation, MessageButtons::kOk};
+bool WordEngineTurnedOff() {
+    const char* chosen = std::getenv("QUORIN_SOFFICE");
+    return chosen && std::string_view(chosen) == "none";
 }
 
-WordExporter::WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options)
-    : engine_(std::move(engine)), messages_(messages), options_(options) {}
+std::string ExtensionOf(ExportFormat format) {
+    switch (format) {
+        case ExportFormat::kDocx: return "docx";
+        case ExportFormat::kOdt: return "odt";
+        case ExportFormat::kPdf: return "pdf";
+        case ExportFormat::kRtf: return "rtf";
+    }
+    return {};
+}
+
+bool ParseExportFormats(const std::string& value, std::vector<ExportFormat>& formats) {
+    formats.clear();
+    size_t start = 0;
+    for (;;) {
+        size_t comma = value.find(',', start);
+        std::string name = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        ExportFormat format;
+        if (name == "docx") format = ExportFormat::kDocx;
+        else if (name == "odt") format = ExportFormat::kOdt;
+        else if (name == "pdf") format = ExportFormat::kPdf;
+        else return false;
+        if (std::find(formats.begin(), formats.end(), format) == formats.end()) formats.push_back(format);
+        if (comma == std::string::npos) return true;
+        start = comma + 1;
+    }
+}
+
+UserMessage WordUnavailableMessage(const std::vector<ExportFormat>& formats, bool turnedOff) {
+    bool wordOnly = formats.size() == 1 && formats.front() == ExportFormat::kDocx;
+    std::string documents = wordOnly ? "Word documents" : "Word, OpenDocument and PDF documents";
+    std::string text = turnedOff ? "Writing " + documents + " is turned off (QUORIN_SOFFICE=none): the RTF files are kept."
+                                 : "LibreOffice (soffice) is needed to write " + documents +
+                                       ", and it was not found: the RTF files are kept.";
+    return {text, "Error!", MessageIcon::kError, MessageButtons::kOk};
+}
+
+namespace {
+
+// The engine's name for a format's export filter. PDF is PDF/A-2b, the
+// archival kind.
+std::string FilterOf(ExportFormat format) {
+    switch (format) {
+        case ExportFormat::kDocx: return "docx:MS Word 2007 XML";
+        case ExportFormat::kOdt: return "odt:writer8";
+        case ExportFormat::kPdf: return R"(pdf:writer_pdf_Export:{"SelectPdfVersion":{"type":"long","value":"2"}})";
+        case ExportFormat::kRtf: return "rtf:Rich Text Format";
+    }
+    return {};
+}
+
+std::string NounOf(ExportFormat format) {
+    switch (format) {
+        case ExportFormat::kDocx: return "a Word document";
+        case ExportFormat::kOdt: return "an OpenDocument text";
+        case ExportFormat::kPdf: return "a PDF/A document";
+        case ExportFormat::kRtf: return "an RTF document";
+    }
+    return {};
+}
+
+// The name the engine gives its output: the source's name with its last
+// extension replaced.
+std::string EngineOutputName(const std::string& source, ExportFormat format) {
+    std::string name = FileNameOf(source);
+    size_t dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    return name + "." + ExtensionOf(format);
+}
+
+}  // namespace
+
+WordExporter::WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
+                           std::vector<ExportFormat> formats, BatchObserver* observer)
+    : engine_(std::move(engine)), messages_(messages), options_(options), formats_(std::move(formats)),
+      observer_(observer) {}
 
 WordExporter::~WordExporter() {
     if (!profile_.empty()) {
@@ -71,87 +145,143 @@ WordExporter::~WordExporter() {
     }
 }
 
-void WordExporter::ExportToWord(const std::string& rtfPath) { pending_.push_back(rtfPath); }
+void WordExporter::Export(const std::string& rtfPath, FileRecord record) {
+    pending_.push_back({rtfPath, WithoutRtf(rtfPath), false, !record.input.empty(), std::move(record), {}});
+}
+
+void WordExporter::ConvertRefused(const std::string& input, const std::string& rtfPath, FileRecord record,
+                                  std::string refusal) {
+    pending_.push_back({input, WithoutRtf(rtfPath), true, true, std::move(record), std::move(refusal)});
+}
 
 bool WordExporter::IsPending(const std::string& rtfPath) const {
-    for (const std::string& path : pending_)
-        if (path == rtfPath) return true;
+    for (const Job& job : pending_)
+        if (job.base == WithoutRtf(rtfPath) || job.source == rtfPath) return true;
     return false;
 }
 
+std::vector<ExportFormat> WordExporter::TargetFormats(const Job& job) const {
+    if (job.refused && (formats_.empty() || !options_.convertToWord)) return {ExportFormat::kRtf};
+    return formats_;
+}
+
 int WordExporter::Flush() {
-    // After a cancel the files written so far stay RTF files.
+    std::vector<Job> jobs = std::move(pending_);
+    pending_.clear();
+    // After a cancel the files written so far stay RTF files, and refused
+    // files are left as they are.
     if (options_.CancelRequested()) {
-        pending_.clear();
+        for (Job& job : jobs) {
+            if (job.refused) job.record.status = FileStatus::kCancelled;
+            if (job.observed && observer_) observer_->OnFile(job.record);
+        }
         return 0;
     }
-    // Groups share one output folder and have no two files of one name.
+    // Groups share one output folder and have no two engine outputs of one name.
     int failures = 0;
-    std::vector<std::string> group;
+    std::vector<Job> group;
     std::set<std::string> names;
-    for (const std::string& path : pending_) {
-        if (!group.empty() && (FolderOf(path) != FolderOf(group.front()) || names.count(FileNameOf(path)) ||
+    for (Job& job : jobs) {
+        std::string name = EngineOutputName(job.source, ExportFormat::kRtf);
+        if (!group.empty() && (FolderOf(job.base) != FolderOf(group.front().base) || names.count(name) ||
                                group.size() == kFilesPerStart)) {
             failures += ConvertGroup(group);
             group.clear();
             names.clear();
         }
-        group.push_back(path);
-        names.insert(FileNameOf(path));
+        names.insert(name);
+        group.push_back(std::move(job));
     }
     if (!group.empty()) failures += ConvertGroup(group);
-    pending_.clear();
     return failures;
 }
 
-// LibreOffice writes into a folder of our own beside the files, so that a
-// document is moved into place only when it is complete and an existing
+// LibreOffice writes into a folder of our own beside the documents, so that
+// a document is moved into place only when it is complete and an existing
 // document of the same name can be backed up first.
-int WordExporter::ConvertGroup(const std::vector<std::string>& group) {
-    std::string folder = FolderOf(group.front());
+int WordExporter::ConvertGroup(std::vector<Job>& group) {
+    std::string folder = FolderOf(group.front().base);
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     std::string outputs = MakeTemporaryFolder(folder + "/.quorin-word-XXXXXX");
     if (profile_.empty()) {
         const char* temporary = std::getenv("TMPDIR");
         profile_ = MakeTemporaryFolder(std::string(temporary && *temporary ? temporary : "/tmp") +
                                        "/quorin-soffice-XXXXXX");
     }
-    bool ran = false;
-    if (!outputs.empty() && !profile_.empty()) {
-        std::string profileUrl = QUrl::fromLocalFile(QString::fromStdString(profile_)).toString(QUrl::FullyEncoded).toStdString();
-        std::vector<std::string> arguments{engine_, "-env:UserInstallation=" + profileUrl,
-                                           "--headless", "--invisible", "--norestore", "--nologo",
-                                           "--nodefault", "--nolockcheck",
-                                           "--convert-to", "docx:MS Word 2007 XML", "--outdir", outputs};
-        arguments.insert(arguments.end(), group.begin(), group.end());
-        ran = RunEngine(arguments);
+    std::set<ExportFormat> failedRuns;
+    for (ExportFormat format : {ExportFormat::kDocx, ExportFormat::kOdt, ExportFormat::kPdf, ExportFormat::kRtf}) {
+        std::vector<std::string> sources;
+        for (const Job& job : group) {
+            std::vector<ExportFormat> targets = TargetFormats(job);
+            if (std::find(targets.begin(), targets.end(), format) != targets.end()) sources.push_back(job.source);
+        }
+        if (sources.empty()) continue;
+        bool ran = false;
+        if (!outputs.empty() && !profile_.empty() && !options_.CancelRequested()) {
+            std::string profileUrl =
+                QUrl::fromLocalFile(QString::fromStdString(profile_)).toString(QUrl::FullyEncoded).toStdString();
+            std::vector<std::string> arguments{engine_, "-env:UserInstallation=" + profileUrl,
+                                               "--headless", "--invisible", "--norestore", "--nologo",
+                                               "--nodefault", "--nolockcheck",
+                                               "--convert-to", FilterOf(format), "--outdir", outputs};
+            arguments.insert(arguments.end(), sources.begin(), sources.end());
+            ran = RunEngine(arguments);
+        }
+        if (!ran) failedRuns.insert(format);
     }
+
     int failures = 0;
-    for (const std::string& rtfPath : group) {
-        std::string converted = outputs + "/" + FileNameOf(WithoutRtf(rtfPath)) + ".docx";
-        if (ran && PlaceDocument(rtfPath, converted)) continue;
-        ++failures;
-        // Files left undone by a cancel keep their RTF without a message each.
-        if (!options_.CancelRequested())
-            ShowError(messages_, options_,
-                      InCapitals(rtfPath) + "\nError converting to a Word document: \"" + rtfPath + "\"!");
+    for (Job& job : group) {
+        std::string error;
+        for (ExportFormat format : TargetFormats(job)) {
+            std::string document = job.base + "." + ExtensionOf(format), backup;
+            if (!failedRuns.count(format) &&
+                PlaceDocument(outputs + "/" + EngineOutputName(job.source, format), document, backup)) {
+                job.record.documents.push_back(document);
+                job.record.backups.push_back(backup);
+                continue;
+            }
+            if (error.empty()) error = NounOf(format);
+        }
+        if (!error.empty()) ++failures;
+        Settle(job, error.empty(), error);
     }
-    if (!outputs.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(outputs, ignored);
-    }
+    if (!outputs.empty()) std::filesystem::remove_all(outputs, ignored);
     return failures;
 }
 
-bool WordExporter::PlaceDocument(const std::string& rtfPath, const std::string& converted) {
+// Tells the observer what became of a job's file and shows its failure.
+void WordExporter::Settle(Job& job, bool done, const std::string& error) {
+    FileRecord& record = job.record;
+    if (done) {
+        if (!job.refused) unlink(job.source.c_str());
+        record.output = record.documents.front();
+        if (job.refused) {
+            record.status = FileStatus::kConvertedByLibreOffice;
+            record.backup = record.backups.front();
+        }
+    } else if (options_.CancelRequested()) {
+        // Files left undone by a cancel keep their RTF without a message each.
+        if (job.refused) record.status = FileStatus::kCancelled;
+    } else {
+        std::string text = job.refused ? job.refusal
+                                       : InCapitals(job.source) + "\nError converting to " + error + ": \"" +
+                                             job.source + "\"!";
+        ShowError(messages_, options_, text);
+        record.status = FileStatus::kFailed;
+        record.message = text;
+    }
+    if (job.observed && observer_) observer_->OnFile(record);
+}
+
+bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
     if (!NonEmptyFile(converted)) return false;
-    std::string document = WithoutRtf(rtfPath) + ".docx";
     if (PathExists(document)) {
-        std::string backup = MakeBackupName(document);
+        backup = MakeBackupName(document);
         if (backup.empty() || !RenameNoReplace(document, backup)) return false;
     }
-    if (!RenameNoReplace(converted, document)) return false;
-    unlink(rtfPath.c_str());
-    return true;
+    return RenameNoReplace(converted, document);
 }
 
 // Runs LibreOffice in a process group of its own, so that a cancel can end it

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_record.h"
 #include "app/user_messages.h"
 #include "core/conversion_options.h"
 
@@ -12,37 +13,74 @@ namespace quorin {
 // there is none.
 std::string FindWordEngine();
 
-// The text shown once when -w is asked for without an engine.
-UserMessage WordUnavailableMessage();
+// The documents the engine can write.
+enum class ExportFormat { kDocx, kOdt, kPdf, kRtf };
 
-// Turns written RTF files into Word documents (NAME.rtf -> NAME.docx beside
-// it) with LibreOffice run headless under a private profile, and deletes each
-// RTF file once its document is in place. Files handed over are converted
-// together, one LibreOffice start for many files; an existing NAME.docx is
-// moved to its backup name first, never overwritten. A file that fails is
-// reported and keeps its RTF file.
+// The file name extension of a format ("docx", ...).
+std::string ExtensionOf(ExportFormat format);
+
+// The formats of a --to value ("docx,pdf"); false when one is unknown or the
+// list is empty. Repeated formats are written once.
+bool ParseExportFormats(const std::string& value, std::vector<ExportFormat>& formats);
+
+// The text shown once when documents are asked for and there is no engine:
+// `formats` are those asked for, `turnedOff` whether QUORIN_SOFFICE=none.
+UserMessage WordUnavailableMessage(const std::vector<ExportFormat>& formats, bool turnedOff);
+// Whether QUORIN_SOFFICE turns the engine off.
+bool WordEngineTurnedOff();
+
+// Turns written RTF files into documents (NAME.rtf -> NAME.docx, NAME.odt,
+// NAME.pdf beside it) with LibreOffice run headless under a private profile,
+// and deletes each RTF file once all its documents are in place. Also
+// converts documents refused by the conversion (another WordPerfect version)
+// into the same names. Files handed over are converted together, one
+// LibreOffice start a format for many files; an existing document is moved
+// to its backup name first, never overwritten. A file that fails is reported
+// and keeps its RTF file.
 class WordExporter {
 public:
-    WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options);
+    WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
+                 std::vector<ExportFormat> formats = {ExportFormat::kDocx}, BatchObserver* observer = nullptr);
     ~WordExporter();
     WordExporter(const WordExporter&) = delete;
     WordExporter& operator=(const WordExporter&) = delete;
 
-    void ExportToWord(const std::string& rtfPath);
+    bool Available() const { return !engine_.empty(); }
+    void ExportToWord(const std::string& rtfPath) { Export(rtfPath, {}); }
+    // The RTF output of a converted file; its record is told to the observer
+    // once the export has settled.
+    void Export(const std::string& rtfPath, FileRecord record);
+    // A document refused with `refusal` ("[path]\n[message]"), to be written
+    // as `rtfPath` (or, with formats, the documents beside it). When the engine
+    // fails too, the refusal is shown and the file counts as failed.
+    void ConvertRefused(const std::string& input, const std::string& rtfPath, FileRecord record, std::string refusal);
+    // Whether a file handed over will write a document of the output `rtfPath`.
     bool IsPending(const std::string& rtfPath) const;
     // Converts every file handed over (after a cancel, none: they stay RTF
     // files); returns how many failed.
     int Flush();
 
 private:
-    int ConvertGroup(const std::vector<std::string>& group);
+    struct Job {
+        std::string source;  // what the engine reads
+        std::string base;    // the documents' path without the extension
+        bool refused = false;
+        bool observed = false;
+        FileRecord record;
+        std::string refusal;
+    };
+    std::vector<ExportFormat> TargetFormats(const Job& job) const;
+    int ConvertGroup(std::vector<Job>& group);
     bool RunEngine(const std::vector<std::string>& arguments);
-    bool PlaceDocument(const std::string& rtfPath, const std::string& converted);
+    bool PlaceDocument(const std::string& converted, const std::string& document, std::string& backup);
+    void Settle(Job& job, bool done, const std::string& error);
 
     std::string engine_;
     UserMessages& messages_;
     ConversionOptions& options_;
-    std::vector<std::string> pending_;
+    std::vector<ExportFormat> formats_;
+    BatchObserver* observer_;
+    std::vector<Job> pending_;
     std::string profile_;
 };
 

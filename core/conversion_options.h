@@ -11,9 +11,14 @@ struct ConversionOptions {
     int reverseParentheses = 0;
     int reverseTabAlignment = 0;
     int convertToWord = 0;
+    int decideDirection = 0;  // each document right to left when its letters are mostly so (-r wins)
     std::atomic<int> cancelRequest{0};
+    // Options made for one document answer the cancel request of the batch's.
+    const std::atomic<int>* followedCancel = nullptr;
 
-    bool CancelRequested() const { return cancelRequest.load(std::memory_order_relaxed) == 1; }
+    bool CancelRequested() const {
+        return (followedCancel ? *followedCancel : cancelRequest).load(std::memory_order_relaxed) == 1;
+    }
 };
 
 }  // namespace quorin

@@ -41,10 +41,14 @@ TEST(WordExport, DisabledEngineLeavesTheRtfFiles) {
     TemporaryFolder folder;
     WriteFile(folder / "a.wp", WpDocument().Body("Hi").Build());
     QuorinRun run = RunQuorin(folder.Path(), {"-f", "a.wp", "-o", "out", "-w"}, {}, {{"QUORIN_SOFFICE", "none"}});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err.substr(0, 52), "Notice! Microsoft Word 2000 or above not available!\n");
-    EXPECT_NE(run.err.find("LibreOffice"), std::string::npos);
+    // The RTF is kept, the run fails, and nobody is told to install what they turned off.
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error! Writing Word documents is turned off (QUORIN_SOFFICE=none): the RTF files are kept.\n");
     EXPECT_EQ(FolderNames(folder / "out"), std::vector<std::string>{"a.wp.rtf"});
+    run = RunQuorin(folder.Path(), {"-f", "a.wp", "-o", "out", "--to", "pdf"}, {}, {{"QUORIN_SOFFICE", folder / "none"}});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("LibreOffice (soffice) is needed to write"), std::string::npos) << run.err;
+    EXPECT_EQ(FolderNames(folder / "out"), (std::vector<std::string>{"a.wp.rtf", "a.wp_000.rtf"}));
 }
 
 }  // namespace
