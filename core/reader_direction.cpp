@@ -34,6 +34,9 @@ void DocumentReader::OnReversedText(const RtfBuffer& code, RtfBuffer& out) {
     if (asOneUnit) out += '{';
     out += ReverseCharacters(converted);
     if (asOneUnit) out += '}';
+    // Readers take a code page as the document's, not the group's: the next
+    // script character selects its script again.
+    script = 0;
 }
 
 }  // namespace quorin

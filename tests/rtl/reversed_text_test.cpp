@@ -40,11 +40,12 @@ TEST(ReversedText, EveryCharacterStaysOneUnit) {
               "{" + kHebrew + R"(\'20{\'e7\'cc}}{)" + kRussian + R"({\uc0\u1040\u779}{\uc0\u1040}})");
 }
 
-TEST(ReversedText, FormattingStaysInsideIt) {
-    // The Hebrew selection stays inside the group, so the e acute after the
-    // code is still in the English code page.
+TEST(ReversedText, ScriptIsSelectedAgainAfterIt) {
+    // The Hebrew selection stands in front of its letters, inside their
+    // group; readers keep its code page past the group, so the e acute after
+    // the code states its own again.
     EXPECT_EQ(ConvertBody(Extended(1, 41) + Reversed(Extended(9, 0)) + Extended(1, 41)),
-              kEnglish + R"(\'e9{)" + kHebrew + R"(\'20\'e0}\'e9)");
+              kEnglish + R"(\'e9{)" + kHebrew + R"(\'20\'e0})" + kEnglish + R"(\'e9)");
     // Reversed text that writes nothing changes nothing.
     EXPECT_EQ(ConvertBody(Extended(1, 41) + Reversed("") + Extended(1, 41)), kEnglish + R"(\'e9\'e9)");
 }
