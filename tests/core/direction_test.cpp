@@ -52,6 +52,10 @@ TEST(Direction, ReversedTextComesOutInReverseUnitOrder) {
     EXPECT_EQ(ConvertBody(Reversed(std::string("xy\0z", 4))), "\\'20\\'79\\'78");
 }
 
+TEST(Direction, ReversedTextWithinReversedTextStaysOneUnit) {
+    EXPECT_EQ(ConvertBody(Reversed("a" + Reversed("bc"))), "\\'20{\\'20\\'63\\'62}\\'61");
+}
+
 TEST(Direction, ReversedTextWithinReversedTextIsBounded) {
     std::string code = "a";
     for (int level = 0; level < 40; ++level) code = Reversed(code);
