@@ -104,7 +104,8 @@ constexpr auto BuildArabic() {
 
 // Letters: the base letter, then initial, medial and final forms, or the
 // final form alone. Shapes without a presentation form hold U+005F or one of
-// U+FF00 to U+FF18, which this set assigns to them.
+// U+FF00 to U+FF18, which this set assigns to them; those are written as the
+// row's base letter (WithBaseLetters), which the text engine shapes in context.
 constexpr uint16_t kArabicScriptValues[] = {
     0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,  // 0 to 36: no mapping
     0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,
@@ -167,7 +168,28 @@ constexpr uint16_t kArabicScriptValues[] = {
 static_assert(std::size(kArabicScriptValues) == 220);
 
 constexpr auto kArabic = BuildArabic();
-constexpr auto kArabicScript = TableDrivenForms(kArabicScriptValues);
+// The letter rows of the table; the rest name no letter.
+constexpr bool InLetterRow(size_t number) { return (number >= 48 && number <= 163) || (number >= 172 && number <= 219); }
+constexpr bool IsStandIn(uint16_t value) { return value == 0x005F || (value >= 0xFF00 && value <= 0xFF18); }
+
+// The table with every stand-in of a letter row replaced by the row's base
+// letter, the last letter of the Arabic block before it.
+constexpr auto WithBaseLetters() {
+    std::array<uint16_t, std::size(kArabicScriptValues)> values{};
+    uint16_t base = 0;
+    for (size_t number = 0; number < values.size(); ++number) {
+        uint16_t value = kArabicScriptValues[number];
+        if (InLetterRow(number)) {
+            if (value >= 0x0600 && value <= 0x06FF) base = value;
+            else if (IsStandIn(value)) value = base;
+        }
+        values[number] = value;
+    }
+    return values;
+}
+constexpr auto kArabicScriptLetters = WithBaseLetters();
+
+constexpr auto kArabicScript = TableDrivenForms(kArabicScriptLetters);
 
 }  // namespace
 

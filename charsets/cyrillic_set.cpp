@@ -21,9 +21,10 @@ constexpr auto BuildCyrillic() {
             t.Set(number++, Format(kLetterForm, {1105}));
         }
     }
-    // Other Cyrillic alphabets; Ѕ and Щ appear twice.
+    // The extra letters of the other Slavic alphabets in alphabetical order
+    // (Ґ Ђ Ѓ Є Ѕ І Ї Ј Љ Њ Ћ Ќ Ў Џ), then older letters; Щ appears twice.
     t.RunPairs(66, 109, kLetterForm,
-               "1168/1169, 1029/1109, 1027/1107, 1028/1108, 1029/1109, 1030/1110, 1031/1111, 1024/1104, "
+               "1168/1169, 1026/1106, 1027/1107, 1028/1108, 1029/1109, 1030/1110, 1031/1111, 1032/1112, "
                "1033/1113, 1034/1114, 1035/1115, 1036/1116, 1038/1118, 1039/1119, 1122/1123, 1138/1139, "
                "1140/1141, 1126/1127, 1174/1175, 1065/1097, 1188/1189, 1130/1131");
     // Accented vowels: the combining mark in the same group.

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace quorin::charsets {
@@ -220,10 +221,18 @@ private:
 
 // The forms of a table-driven set.
 template <size_t Size>
-constexpr std::array<CharacterForm, Size> TableDrivenForms(const uint16_t (&values)[Size]) {
+constexpr std::array<CharacterForm, Size> TableDrivenForms(std::span<const uint16_t, Size> values) {
     std::array<CharacterForm, Size> forms{};
     for (size_t i = 0; i < Size; ++i) forms[i] = TableDriven(values[i]);
     return forms;
+}
+template <size_t Size>
+constexpr std::array<CharacterForm, Size> TableDrivenForms(const uint16_t (&values)[Size]) {
+    return TableDrivenForms(std::span<const uint16_t, Size>(values));
+}
+template <size_t Size>
+constexpr std::array<CharacterForm, Size> TableDrivenForms(const std::array<uint16_t, Size>& values) {
+    return TableDrivenForms(std::span<const uint16_t, Size>(values));
 }
 
 }  // namespace quorin::charsets

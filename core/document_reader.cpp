@@ -48,6 +48,7 @@ DocumentReader::DocumentReader(const DocumentReader& other)
       nestingDepth(other.nestingDepth),
       outputBudget(other.outputBudget),
       reversedTextDepth(other.reversedTextDepth),
+      writesMarkEntry(other.writesMarkEntry),
       options(other.options) {}
 
 const DocumentReader::CodeTable& DocumentReader::Codes() {
@@ -142,7 +143,7 @@ size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* t
         if (!goOn) break;
     }
     if (paragraphOpen) EndParagraph(out);
-    CloseOpenMarks(out);
+    CloseOpenMarks(out, cursor);
     stream.clear();
     stream.shrink_to_fit();
     stopAtNul = savedStopAtNul;
@@ -173,6 +174,8 @@ void DocumentReader::WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBu
 
 bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
     const size_t before = out.size();
+    unitStream = &stream;
+    unitStart = cursor;
     const bool goOn = StepUnit(stream, cursor, out);
     Charge(out.size() - before);
     return goOn;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
@@ -172,9 +173,20 @@ public:
     // How many reversed-text codes enclose this reader. Their text is reversed
     // unit by unit afterwards, so every character is written as one unit.
     int reversedTextDepth = 0;
-    // Marked-text groups this reader has opened and not closed; a copy starts
-    // with none, so an end code closes only what its own reader opened.
-    int openMarks = 0;
+    // Text marked for a table of contents or a list is written where it
+    // stands; its end code adds an invisible entry with the same text, which a
+    // copy of the reader made at the start code converts from the marked bytes
+    // (as field text: paragraph ends as spaces, quotation marks escaped).
+    struct OpenMark {
+        const RtfBuffer* stream;  // the marked bytes start here, at `start`
+        size_t start;
+        std::unique_ptr<DocumentReader> entryReader;  // none: no entry is written
+    };
+    // Marks this reader has opened and not closed; a copy starts with none,
+    // so an end code closes only what its own reader opened.
+    std::vector<OpenMark> openMarks;
+    // Set in the copy that writes an entry's text: marks inside it write nothing.
+    bool writesMarkEntry = false;
 
 protected:
     const ConversionOptions& options;
@@ -190,9 +202,15 @@ protected:
     // needs more than RunNested gives (several runs on one copy);
     // empty at the nesting bound. RunNested is built on it.
     std::unique_ptr<DocumentReader> NestedCopy() const;
-    // Closes the marked-text groups left open (a run or a table cell ends), so
-    // that the RTF stays balanced.
-    void CloseOpenMarks(RtfBuffer& out);
+    // Ends the marks left open when a run or a table cell ends at `end` (an
+    // offset in the stream the marks started in), writing their entries.
+    void CloseOpenMarks(RtfBuffer& out, size_t end);
+    // Writes the entry of a mark whose text ends at `end`, with its level
+    // switch (empty for none).
+    void WriteMarkEntry(OpenMark& mark, size_t end, std::string_view levelSwitch, RtfBuffer& out);
+    // The unit Step is handling: where a mark code finds its position.
+    const RtfBuffer* unitStream = nullptr;
+    size_t unitStart = 0;
     // Dispatches one framed code through the code table.
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
         (this->*Codes()[codeByte])(code, out);

@@ -38,11 +38,33 @@ void DocumentReader::AdjustFieldDepth(uint8_t up) {
     else if (fieldDepth > 0) --fieldDepth;
 }
 
-void DocumentReader::CloseOpenMarks(RtfBuffer& out) {
-    for (; openMarks > 0; --openMarks) {
-        out += "}}";
-        AdjustFieldDepth(0);
+void DocumentReader::CloseOpenMarks(RtfBuffer& out, size_t end) {
+    while (!openMarks.empty()) {
+        OpenMark mark = std::move(openMarks.back());
+        openMarks.pop_back();
+        WriteMarkEntry(mark, end, {}, out);
     }
+}
+
+// The entry is a TC field: hidden by word processors that show the text of a
+// "\tc" group, and turned into a table-of-contents mark by those that build
+// tables of contents.
+void DocumentReader::WriteMarkEntry(OpenMark& mark, size_t end, std::string_view levelSwitch, RtfBuffer& out) {
+    if (!mark.entryReader || mark.stream != unitStream || end <= mark.start || end > mark.stream->size()) return;
+    RtfBuffer marked{std::string_view(*mark.stream).substr(mark.start, end - mark.start)}, text;
+    mark.entryReader->Run(marked, text, nullptr, stopAtNul);
+    text = WithoutEmptyGroups(text);
+    // The space that ends the copy's paragraph belongs to no entry.
+    while (text.ends_with("\\'20")) text.resize(text.size() - 4);
+    if (text.empty()) return;
+    out += "{\\field{\\*\\fldinst {TC \"";
+    out += text;
+    out += '"';
+    if (!levelSwitch.empty()) {
+        out += ' ';
+        out += levelSwitch;
+    }
+    out += "}}{\\fldrslt }}";
 }
 
 void DocumentReader::OnHeaderFooter(const RtfBuffer& code, RtfBuffer& out) {
@@ -95,20 +117,27 @@ void DocumentReader::OnNote(const RtfBuffer& code, RtfBuffer& out) {
 
 void DocumentReader::OnMark(const RtfBuffer& code, RtfBuffer& out) {
     switch (code.At(1)) {
-        case 0:
-            AdjustFieldDepth(1);
-            ++openMarks;
-            out += "{\\tc{";
-            break;
-        case 1: {
-            uint8_t level = code.At(4);
-            if (openMarks > 0) {  // an end without its start has no group to close
-                --openMarks;
-                out += level == 2 ? "\\tcf" : "\\tcl";
-                out.AppendDecimal(level % 64 + 1);
-                out += "}}";
+        case 0: {
+            if (writesMarkEntry) return;
+            OpenMark mark{unitStream, unitStart + code.size(), nullptr};
+            // Marks nested beyond the bound show their text without entries,
+            // so that the work stays linear in the document.
+            if (openMarks.size() < kMaxNestingDepth) mark.entryReader = NestedCopy();
+            if (mark.entryReader) {
+                mark.entryReader->AdjustFieldDepth(1);
+                mark.entryReader->writesMarkEntry = true;
             }
-            AdjustFieldDepth(0);
+            openMarks.push_back(std::move(mark));
+            break;
+        }
+        case 1: {
+            const uint8_t level = code.At(4);
+            if (writesMarkEntry || openMarks.empty()) return;  // an end without its start has no entry
+            OpenMark mark = std::move(openMarks.back());
+            openMarks.pop_back();
+            RtfBuffer levelSwitch(level == 2 ? "\\\\f " : "\\\\l ");
+            levelSwitch.AppendDecimal(level % 64 + 1);
+            WriteMarkEntry(mark, unitStart, levelSwitch, out);
             break;
         }
         case 4: {  // table-of-authorities mark: short form, zero byte, long form

@@ -127,7 +127,7 @@ void TableReader::OnTableCell(const RtfBuffer& code, RtfBuffer& out) {
 }
 
 void TableReader::EndCell(RtfBuffer& out) {
-    CloseOpenMarks(out);  // a mark does not reach past its cell
+    CloseOpenMarks(out, unitStart);  // a mark does not reach past its cell
     out += pendingFormat;
     out += "\\cell}\n";
     pendingFormat.clear();

@@ -37,7 +37,7 @@ void TableReader::ConvertTable(const RtfBuffer& stream, size_t& cursor, RtfBuffe
     }
     // A table without its table-off code (end of stream, cancel) is closed the same way.
     if (!tableDone) OnTableOff(RtfBuffer(), out);
-    CloseOpenMarks(out);  // marks begun between cells
+    CloseOpenMarks(out, cursor);  // marks begun between cells
 }
 
 int TableReader::TextWidth() { return cellWidth - paddingRight - paddingLeft - 20; }

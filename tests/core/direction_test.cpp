@@ -45,11 +45,15 @@ TEST(Direction, ReversedTextComesOutInReverseUnitOrder) {
     EXPECT_EQ(ConvertBody(Reversed("AB")), "\\'20\\'42\\'41");
     EXPECT_EQ(ConvertBody(Reversed("")), "");
     EXPECT_EQ(ConvertBody(Reversed("AB", 1)), "");
-    // A group stays one unit, control words are units of their own.
+    // A group stays one unit; bold stays on the characters after its code.
     EXPECT_EQ(ConvertBody(Reversed("a" + Fixed(0xC3, {12}) + "b" + Bytes({0x8D}))),
-              "\\'20{\\super\\chftn\\'20}\\'62\\b\\'61");
+              "{\\b\\'20{\\super\\chftn\\'20}\\'62}\\'61");
     // The sub-document ends at its first zero byte.
     EXPECT_EQ(ConvertBody(Reversed(std::string("xy\0z", 4))), "\\'20\\'79\\'78");
+}
+
+TEST(Direction, ReversedTextWithinReversedTextStaysOneUnit) {
+    EXPECT_EQ(ConvertBody(Reversed("a" + Reversed("bc"))), "\\'20{\\'20\\'63\\'62}\\'61");
 }
 
 TEST(Direction, ReversedTextWithinReversedTextIsBounded) {

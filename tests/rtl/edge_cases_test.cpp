@@ -47,13 +47,13 @@ TEST(DirectionExamples, DirectionCodeBeforeAndAfterText) {
 TEST(DirectionExamples, ReversedText) {
     EXPECT_EQ(ConvertBody(Reversed("AB")), "\\'20\\'42\\'41");
     EXPECT_EQ(ConvertBody(Reversed("")), "");
-    // Alef with mapiq: the copy writes the script, the group and the space
-    // that ends its paragraph; every one of them is a unit, and the group
-    // keeps only its fallback bytes.
-    EXPECT_EQ(ConvertBody(Reversed(Extended(9, 83))), R"(\'20{\'e0\'cc}\fs24\f1000\ansicpg1255\lang1037)");
+    // Alef with mapiq: the letter keeps its Unicode escape, and the script
+    // selection goes in front of the letters it governs, in a group of their
+    // own, so nothing after the code changes.
+    EXPECT_EQ(ConvertBody(Reversed(Extended(9, 83))), "{" + kHebrew + R"(\'20{\uc2\u-1232\'e0\'cc}})");
     // The copy starts without a script even when Hebrew is selected outside.
     EXPECT_EQ(ConvertBody(Extended(9, 0) + Reversed(Extended(9, 1))),
-              kHebrew + R"(\'e0\'20\'e1\fs24\f1000\ansicpg1255\lang1037)" + kParagraph);
+              kHebrew + R"(\'e0{)" + kHebrew + R"(\'20\'e1})" + kParagraph);
 }
 
 TEST(HebrewExamples, AlefAfterEnglishText) {
@@ -78,7 +78,7 @@ TEST(ArabicExamples, QafAndItsForms) {
 }
 
 TEST(ArabicExamples, ArabicScriptSetValues) {
-    EXPECT_EQ(ConvertBody(SetText(14, {0, 49, 65})), kArabic + R"(\u95\'5f\u-1196\'5f\u-255\'5f)" + kParagraph);
+    EXPECT_EQ(ConvertBody(SetText(14, {0, 49, 65})), kArabic + R"(\u95\'5f\u-1196\'5f\u1660\'5f)" + kParagraph);
 }
 
 TEST(ArabicExamples, BothArabicSetsShareTheArabicScript) {

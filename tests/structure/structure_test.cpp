@@ -110,26 +110,51 @@ TEST(Nesting, MixedBombOfNotesAndMarksIsBounded) {
     EXPECT_TRUE(BracesBalanced(rtf));
 }
 
-TEST(Marks, MarkedTextIsOneLine) {
+// The entry of a mark: a TC field with the marked text and its level switch.
+std::string Entry(const std::string& text, const std::string& level = "") {
+    return "{\\field{\\*\\fldinst {TC \"" + text + "\"" + (level.empty() ? "" : " " + level) + "}}{\\fldrslt }}";
+}
+
+TEST(Marks, MarkedTextShowsAndGetsAnEntry) {
+    // The text stays where it is, paragraph end and all; the entry has it on
+    // one line, without the space that ends it.
     EXPECT_EQ(ConvertBody(MarkStart() + "A\x0A" + MarkEnd(1) + "B\x0A"),
-              "{\\tc{\\'41\\'20\\tcl2}}\\'42{\\par}\n");
-    EXPECT_EQ(ConvertBody(MarkStart() + "A" + MarkEnd(2)), "{\\tc{\\'41\\tcf3}}{\\par}\n");
-    EXPECT_EQ(ConvertBody(MarkStart() + MarkEnd(65)), "{\\tc{\\tcl2}}");
+              "\\'41{\\par}\n" + Entry("\\'41", "\\\\l 2") + "\\'42{\\par}\n");
+    EXPECT_EQ(ConvertBody(MarkStart() + "A\x0A" + "B" + MarkEnd(2)),
+              "\\'41{\\par}\n\\'42" + Entry("\\'41\\'20\\'42", "\\\\f 3") + "{\\par}\n");
+    // Quotation marks are escaped in the entry only; bold applies to both.
+    EXPECT_EQ(ConvertBody(Fixed(0xC3, {12}) + MarkStart() + "\"Q\"" + MarkEnd(65)),
+              "\\b\\'22\\'51\\'22" + Entry("\\'5c\\'22\\'51\\'5c\\'22", "\\\\l 2") + "{\\par}\n");
+    // A mark without text has no entry.
+    EXPECT_EQ(ConvertBody(MarkStart() + MarkEnd(65)), "");
 }
 
-TEST(Marks, NestedMarksNeedTwoEnds) {
-    EXPECT_EQ(ConvertBody(MarkStart() + MarkStart() + "A\x0A" + MarkEnd(0) + "B\x0A" + MarkEnd(0) + "C\x0A"),
-              "{\\tc{{\\tc{\\'41\\'20\\tcl1}}\\'42\\'20\\tcl1}}\\'43{\\par}\n");
+TEST(Marks, NestedMarksEachGetAnEntry) {
+    EXPECT_EQ(ConvertBody(MarkStart() + MarkStart() + "A" + MarkEnd(0) + "B" + MarkEnd(1) + "C\x0A"),
+              "\\'41" + Entry("\\'41", "\\\\l 1") + "\\'42" + Entry("\\'41\\'42", "\\\\l 2") + "\\'43{\\par}\n");
 }
 
-TEST(Marks, UnpairedMarksStayBalanced) {
-    // An end without a start closes nothing; a start without an end is closed when the run ends.
+TEST(Marks, UnpairedMarks) {
+    // An end without a start writes nothing; a start without an end gets its
+    // entry, without a level, when the run ends.
     EXPECT_EQ(ConvertBody("A" + MarkEnd(1) + "\x0A"), "\\'41{\\par}\n");
-    EXPECT_EQ(ConvertBody(MarkStart() + "A"), "{\\tc{\\'41\\'20}}");
-    // A sub-document closes only its own marks.
-    std::string rtf = ConvertBody(MarkStart() + Footnote("x" + MarkEnd(1)) + MarkEnd(1));
+    EXPECT_EQ(ConvertBody(MarkStart() + "A"), "\\'41{\\par}\n" + Entry("\\'41"));
+    // A sub-document ends only its own marks.
+    std::string rtf = ConvertBody(MarkStart() + "M" + Footnote("x" + MarkEnd(1)) + MarkEnd(1));
     EXPECT_TRUE(BracesBalanced(rtf)) << rtf;
-    EXPECT_EQ(Count(rtf, "\\tcl2"), 1u) << rtf;
+    EXPECT_EQ(Count(rtf, "TC "), 1u) << rtf;
+    EXPECT_EQ(Count(rtf, "\\\\l 2"), 1u) << rtf;
+}
+
+TEST(Marks, ManyNestedMarksStayLinear) {
+    // Only the outermost few of deeply nested marks get entries of their own.
+    std::string codes;
+    for (int i = 0; i < 1000; ++i) codes += MarkStart();
+    codes += std::string(1000, 'x');
+    for (int i = 0; i < 1000; ++i) codes += MarkEnd(1);
+    std::string rtf = ConvertBody(codes);
+    EXPECT_EQ(Count(rtf, "TC "), static_cast<size_t>(DocumentReader::kMaxNestingDepth));
+    EXPECT_LT(rtf.size(), 100000u);
 }
 
 TEST(Marks, TableOfAuthorities) {
