@@ -13,15 +13,10 @@ struct Span {
 
 // The letters of each set, from what the character tables write: points,
 // accents, punctuation, digits and ligatures of marks are left out.
-// Shapes of set 14 that the table writes as a stand-in rather than a letter
-// are left out too.
 constexpr Span kMultinationalLetters[] = {{23, 233}};
 constexpr Span kHebrewLetters[] = {{0, 26}, {49, 51}, {83, 118}};
 constexpr Span kArabicLetters[] = {{52, 170}, {172, 184}, {187, 188}};
-constexpr Span kArabicScriptLetters[] = {
-    {48, 64},   {68, 72},   {76, 96},   {100, 100}, {104, 106}, {108, 112}, {114, 116}, {118, 120},
-    {122, 122}, {124, 124}, {126, 128}, {132, 132}, {136, 136}, {140, 156}, {160, 163}, {172, 180},
-    {186, 186}, {189, 190}, {194, 199}, {202, 202}, {204, 208}, {212, 219}};
+constexpr Span kArabicScriptLetters[] = {{48, 163}, {172, 219}};
 
 template <size_t N>
 constexpr bool InSpans(const Span (&spans)[N], uint8_t c) {
