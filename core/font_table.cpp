@@ -52,7 +52,8 @@ void AppendFont(RtfBuffer& piece, size_t number, std::string_view controls, std:
         if (c == '\\' || c == '{' || c == '}') piece += '\\';
         piece += c;
     }
-    piece += '}';
+    // The semicolon ends the name; readers that miss it show the name as text.
+    piece += ";}";
 }
 
 }  // namespace

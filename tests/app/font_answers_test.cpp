@@ -40,8 +40,8 @@ TEST(FontAnswers, BatchAndFilterUseTheMapAndTheChooser) {
     map.Store("Arial", {"Chosen Latin (Western)", "Chosen Hebrew (Hebrew)", "Chosen Arabic (Arabic)"});
     QuorinRun remembered = RunQuorin(folder.Path(), {"-f", "-", "-o", "-"}, report);
     map.DeleteFontMap();
-    EXPECT_NE(remembered.out.find("\\fcharset0\\cpg1252 Chosen Latin}"), std::string::npos) << remembered.out.substr(0, 600);
-    EXPECT_NE(remembered.out.find("\\fcharset177\\cpg1255 Chosen Hebrew}"), std::string::npos);
+    EXPECT_NE(remembered.out.find("\\fcharset0\\cpg1252 Chosen Latin;}"), std::string::npos) << remembered.out.substr(0, 600);
+    EXPECT_NE(remembered.out.find("\\fcharset177\\cpg1255 Chosen Hebrew;}"), std::string::npos);
 }
 
 }  // namespace

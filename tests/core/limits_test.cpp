@@ -48,7 +48,7 @@ TEST(Limits, FontTableAsksOnceANameAndCutsEndlessNames) {
     CountingResolver resolver;
     WriteFontTable(list, pool, piece, options, &resolver);
     EXPECT_EQ(resolver.lookups, 1);
-    const std::string line = "{\\f0\\froman\\fcharset0\\cpg1252 " + std::string(255, 'x') + "}\n";
+    const std::string line = "{\\f0\\froman\\fcharset0\\cpg1252 " + std::string(255, 'x') + ";}\n";
     EXPECT_EQ(piece.substr(9, line.size()), line);
     // Only the records that can be numbered without clashing with the Hebrew
     // and Arabic faces (1000 + i, 2000 + i) are written.

@@ -62,21 +62,21 @@ TEST(FontTable, WritesThreeFacesPerRecordWithTheirNumbers) {
                             {"Courier", {"", "Miriam Fixed (Hebrew)", "Courier New (Arabic)"}}});
     EXPECT_EQ(Table(Record(0) + Record(12) + Record(26), kPool, &fonts),
               "{\\fonttbl"
-              "{\\f0\\froman\\fcharset0\\cpg1252 Times New Roman}"
-              "{\\f1000\\fbidi\\fcharset177\\cpg1255 David}"
-              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Arial}\n"
-              "{\\f1\\froman\\fcharset0\\cpg1252 Arial}\n"
-              "{\\f1002\\fbidi\\fcharset177\\cpg1255 Miriam Fixed}"
-              "{\\f2002\\fbidi\\fcharset178\\cpg1256 Courier New}\n"
+              "{\\f0\\froman\\fcharset0\\cpg1252 Times New Roman;}"
+              "{\\f1000\\fbidi\\fcharset177\\cpg1255 David;}"
+              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Arial;}\n"
+              "{\\f1\\froman\\fcharset0\\cpg1252 Arial;}\n"
+              "{\\f1002\\fbidi\\fcharset177\\cpg1255 Miriam Fixed;}"
+              "{\\f2002\\fbidi\\fcharset178\\cpg1256 Courier New;}\n"
               "}\n");
     EXPECT_EQ(fonts.asked, (std::vector<std::string>{"Times Roman", "Helve-TT Bold", "Courier"}));
 }
 
 TEST(FontTable, WithoutResolverEachNameStandsForItself) {
     EXPECT_EQ(Table(Record(26), kPool, nullptr),
-              "{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 Courier}"
-              "{\\f1000\\fbidi\\fcharset177\\cpg1255 Courier}"
-              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Courier}\n}\n");
+              "{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 Courier;}"
+              "{\\f1000\\fbidi\\fcharset177\\cpg1255 Courier;}"
+              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Courier;}\n}\n");
 }
 
 TEST(FontTable, EmptyAndPartialFontLists) {
@@ -95,9 +95,9 @@ TEST(FontTable, RecordsWithoutFacesAndUnusedRecordsKeepTheirNumbers) {
     ScriptedResolver fonts({{"Courier", {"C", "H", "A"}}});
     EXPECT_EQ(Table(Unused() + Record(0) + Record(26), kPool, &fonts),
               "{\\fonttbl\n"
-              "{\\f2\\froman\\fcharset0\\cpg1252 C}"
-              "{\\f1002\\fbidi\\fcharset177\\cpg1255 H}"
-              "{\\f2002\\fbidi\\fcharset178\\cpg1256 A}\n}\n");
+              "{\\f2\\froman\\fcharset0\\cpg1252 C;}"
+              "{\\f1002\\fbidi\\fcharset177\\cpg1255 H;}"
+              "{\\f2002\\fbidi\\fcharset178\\cpg1256 A;}\n}\n");
     // The unused record gives no line and is not looked up; the later ones are.
     EXPECT_EQ(fonts.asked, (std::vector<std::string>{"Times Roman", "Courier"}));
 }
@@ -106,18 +106,18 @@ TEST(FontTable, NamesStopAtThePoolsEnd) {
     std::string pool = "Times\0Gara"s;
     EXPECT_EQ(Table(Record(6) + Record(10) + Record(400) + Record(2), pool, nullptr),
               "{\\fonttbl"
-              "{\\f0\\froman\\fcharset0\\cpg1252 Gara}{\\f1000\\fbidi\\fcharset177\\cpg1255 Gara}"
-              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Gara}\n"
+              "{\\f0\\froman\\fcharset0\\cpg1252 Gara;}{\\f1000\\fbidi\\fcharset177\\cpg1255 Gara;}"
+              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Gara;}\n"
               "\n\n"
-              "{\\f3\\froman\\fcharset0\\cpg1252 mes}{\\f1003\\fbidi\\fcharset177\\cpg1255 mes}"
-              "{\\f2003\\fbidi\\fcharset178\\cpg1256 mes}\n}\n");
+              "{\\f3\\froman\\fcharset0\\cpg1252 mes;}{\\f1003\\fbidi\\fcharset177\\cpg1255 mes;}"
+              "{\\f2003\\fbidi\\fcharset178\\cpg1256 mes;}\n}\n");
 }
 
 TEST(FontTable, CancelDuringALookupKeepsTheLinesBefore) {
     ConversionOptions options;
     ScriptedResolver fonts({{"Times Roman", {"T", "", ""}}, {"Courier", {"C", "", ""}}}, &options, 2);
     EXPECT_EQ(Table(Record(0) + Record(12) + Record(26), kPool, &fonts, options),
-              "{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 T}\n}\n");
+              "{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 T;}\n}\n");
     EXPECT_EQ(fonts.asked.size(), 2u);
 }
 
@@ -128,18 +128,18 @@ TEST(FontTable, FacesLoseTheirScriptSuffixAndEscapeRtfCharacters) {
                             {"Courier", {"Courier (Modern)", "Ketter (Hebrew) (Hebrew)", "Naskh(Arabic)"}}});
     EXPECT_EQ(Table(Record(0) + Record(26), kPool, &fonts),
               "{\\fonttbl"
-              "{\\f0\\froman\\fcharset0\\cpg1252 Noto Sans Central European}"
-              "{\\f1000\\fbidi\\fcharset177\\cpg1255 Odd \\{Face\\}}"
-              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Back\\\\slash}\n"
-              "{\\f1\\froman\\fcharset0\\cpg1252 Courier (Modern)}"
-              "{\\f1001\\fbidi\\fcharset177\\cpg1255 Ketter (Hebrew)}"
-              "{\\f2001\\fbidi\\fcharset178\\cpg1256 Naskh(Arabic)}\n}\n");
+              "{\\f0\\froman\\fcharset0\\cpg1252 Noto Sans Central European;}"
+              "{\\f1000\\fbidi\\fcharset177\\cpg1255 Odd \\{Face\\};}"
+              "{\\f2000\\fbidi\\fcharset178\\cpg1256 Back\\\\slash;}\n"
+              "{\\f1\\froman\\fcharset0\\cpg1252 Courier (Modern);}"
+              "{\\f1001\\fbidi\\fcharset177\\cpg1255 Ketter (Hebrew);}"
+              "{\\f2001\\fbidi\\fcharset178\\cpg1256 Naskh(Arabic);}\n}\n");
 }
 
 TEST(FontTable, AnEntryThatIsOnlyAScriptGivesNoFace) {
     ScriptedResolver fonts({{"Courier", {" (Western)", "Default font", ""}}});
     EXPECT_EQ(Table(Record(26), kPool, &fonts),
-              "{\\fonttbl{\\f1000\\fbidi\\fcharset177\\cpg1255 Default font}\n}\n");
+              "{\\fonttbl{\\f1000\\fbidi\\fcharset177\\cpg1255 Default font;}\n}\n");
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(InstalledFonts, UnknownFontGetsTheSystemsOwnSubstitute) {
 // The faces named in a font table, by font number.
 std::map<int, std::string> FacesOf(const std::string& table) {
     std::map<int, std::string> faces;
-    static const std::regex font(R"(\{\\f(\d+)\\f(?:roman|bidi)\\fcharset\d+\\cpg\d+ ([^}]*)\})");
+    static const std::regex font(R"(\{\\f(\d+)\\f(?:roman|bidi)\\fcharset\d+\\cpg\d+ ([^;}]*);\})");
     for (std::sregex_iterator it(table.begin(), table.end(), font), end; it != end; ++it)
         faces[std::stoi((*it)[1])] = (*it)[2];
     return faces;

@@ -32,8 +32,8 @@ std::string ConvertRightToLeft(const std::string& file) {
 
 TEST(RightToLeftDocument, ConvertsWhole) {
     EXPECT_EQ(ConvertRightToLeft(HebrewAndArabic()),
-              "{\\rtf1\\ansi\n\\deff1000{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 David}"
-              "{\\f1000\\fbidi\\fcharset177\\cpg1255 David}{\\f2000\\fbidi\\fcharset178\\cpg1256 David}\n}\n"
+              "{\\rtf1\\ansi\n\\deff1000{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 David;}"
+              "{\\f1000\\fbidi\\fcharset177\\cpg1255 David;}{\\f2000\\fbidi\\fcharset178\\cpg1256 David;}\n}\n"
               "{\\stylesheet}\\qj\\fet2\\enddoc\\aenddoc\\ftnnar\\aftnnar\\viewkind1\\facingp"
               "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440"
               "\\rtldoc\\rtlgutter\\rtlsect\\rtlpar"
