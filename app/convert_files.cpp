@@ -4,17 +4,14 @@
 
 #include "app/conversion_pool.h"
 #include "app/file_batch.h"
-#include "app/path_text.h"
+#include "app/message_texts.h"
 #include "app/read_ahead.h"
+#include "core/convert_document.h"
 #include "core/progress_tracker.h"
 
 namespace quorin {
 
 namespace {
-
-void ShowCancelled(UserMessages& messages) {
-    messages.Show({"User Canceled!    ", "Canceled!", MessageIcon::kExclamation, MessageButtons::kOk});
-}
 
 // Hands the batch's next files to the pool, in order, while it has room. A
 // file that finishing an earlier file in the pool could change waits until
@@ -48,12 +45,19 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     BatchOutcome outcome;
     FileBatch batch(inputItems, outputFolder, services.messages, options, settings.recursive);
     batch.SetObserver(services.observer);
+    batch.SetExisting(settings.existing, settings.verbose);
     int found = batch.Discover();
     outcome.anyFailed = batch.MissingCount() > 0;
+    outcome.emptyFiles = batch.EmptyCount();
     if (found == 0) {
-        outcome.result = kBatchNothingFound;
-        outcome.anyFailed = true;
-        outcome.cancelled = options.CancelRequested();
+        // Every file left alone for its output is a batch that did its job.
+        bool allKept = batch.SkippedCount() > 0 && !outcome.anyFailed;
+        outcome.result = allKept ? kBatchConverted : kBatchNothingFound;
+        outcome.anyFailed = !allKept;
+        if (options.CancelRequested()) {
+            services.messages.Show(texts::CanceledMessage());
+            outcome.cancelled = true;
+        }
         return outcome;
     }
 
@@ -89,11 +93,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         record.status = status;
         if (services.observer) services.observer->OnFile(record);
     };
-    auto cancel = [&] {
-        ShowCancelled(services.messages);
-        outcome.cancelled = true;
-    };
-    auto fail = [&](int result, const std::string& text, const std::string& caption = "Error!") {
+    auto fail = [&](int result, const std::string& text, const std::string& caption = texts::kErrorCaption) {
         record.message = text;
         settle(FileStatus::kFailed);
         ShowError(services.messages, options, text, caption);
@@ -109,7 +109,6 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         tracker.AdvanceFile();
         if (options.CancelRequested()) {
             settle(FileStatus::kCancelled);
-            cancel();
             break;
         }
         if (next == FileBatch::kVanished) {
@@ -118,57 +117,61 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             fail(kBatchNotOpened, batch.ErrorText());
             continue;
         }
-        std::string inputInCapitals = InCapitals(batch.InputPath());
-        if (view) view->ShowFileName(inputInCapitals);
+        // An output that appeared since discovery (the same name earlier in
+        // this batch) is kept as well.
+        if (batch.SkipTaken()) {
+            pool.DropOldest();
+            showSteps();
+            continue;
+        }
+        const std::string& input = batch.InputPath();
+        if (view) view->ShowFileName(input);
         ConvertedFile file = pool.TakeOldest(showSteps);
         showSteps();
         if (!file.opened) {
-            fail(kBatchNotOpened, inputInCapitals + "\n" + file.openError);
+            fail(kBatchNotOpened, texts::WithPath(input, file.openError));
             continue;
         }
         const ConversionStep& step = file.step;
         if (step.failure == StepFailure::kOutOfMemory) {
-            fail(kBatchOutOfMemory, "Not enough memory!", "Memory error!");
+            fail(kBatchOutOfMemory, texts::WithPath(input, texts::kNotEnoughMemory), texts::kMemoryCaption);
             continue;
         }
         if (step.failure == StepFailure::kRaised) {
-            fail(kBatchRaised, "An error has occured while converting \"" + inputInCapitals + "\"!");
+            fail(kBatchRaised, texts::ErrorWhileConverting(input));
             continue;
         }
         outcome.result = step.result;
         if (options.CancelRequested()) {
             settle(FileStatus::kCancelled);
-            cancel();
             break;
         }
         if (step.result != 0) {
-            fail(step.result, inputInCapitals + "\n" + file.message);
+            record.locked = step.result == kProtected;
+            fail(step.result, texts::WithPath(input, file.message));
             continue;
         }
         // An earlier file of this name must reach its Word document before
         // its RTF file is replaced.
         if (word && word->IsPending(batch.OutputPath()) && word->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
-            fail(kBatchOutputNotPrepared, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
+            fail(kBatchOutputNotPrepared, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
         if (!batch.WriteOutput(file.document)) {
             batch.CloseOutput();
-            fail(kBatchWriteFailed, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
+            fail(kBatchWriteFailed, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
         if (!batch.CommitOutput()) {
-            fail(batch.CommitFailureCode(), InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
+            fail(batch.CommitFailureCode(), texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
         record.output = batch.OutputPath();
         record.backup = batch.BackupPath();
         settle(FileStatus::kConverted);
         if (word) word->ExportToWord(batch.OutputPath());
-        if (options.CancelRequested()) {
-            outcome.cancelled = true;
-            break;
-        }
+        if (options.CancelRequested()) break;
     }
     if (services.observer) {
         for (size_t i = 0; i < batch.QueuedCount(); ++i)
@@ -176,6 +179,12 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     }
     if (view) view->Close();
     if (word && word->Flush() > 0) outcome.anyFailed = true;
+    // However late the cancel came (while an output was committed, during
+    // the Word hand-over, after the last file), it ends with its message.
+    if (options.CancelRequested()) {
+        services.messages.Show(texts::CanceledMessage());
+        outcome.cancelled = true;
+    }
     return outcome;
 }
 

@@ -4,7 +4,8 @@
 
 namespace quorin {
 
-enum class FileStatus { kConverted, kFailed, kCancelled };
+// kSkipped: left alone because its output exists (--existing skip).
+enum class FileStatus { kConverted, kFailed, kCancelled, kSkipped };
 
 // What became of one input of a batch: a file found, or a name that matched
 // nothing. Every input gets exactly one record, also when the batch was
@@ -16,6 +17,7 @@ struct FileRecord {
     FileStatus status = FileStatus::kFailed;
     std::string message;  // the text of the message shown for it; empty when none was
     std::string backup;   // where an earlier output of the same name was moved; empty when nowhere
+    bool locked = false;  // failed because it is protected by a password not given or wrong
 };
 
 // Told of every input of a batch as its fate is settled. Records of files

@@ -133,7 +133,7 @@ int WordExporter::ConvertGroup(const std::vector<std::string>& group) {
         // Files left undone by a cancel keep their RTF without a message each.
         if (!options_.CancelRequested())
             ShowError(messages_, options_,
-                      InCapitals(rtfPath) + "\nError converting to a Word document: \"" + rtfPath + "\"!");
+                      rtfPath + "\nError converting to a Word document: \"" + rtfPath + "\"!");
     }
     if (!outputs.empty()) {
         std::error_code ignored;

@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <string>
 
 namespace quorin {
 
@@ -11,6 +12,7 @@ struct ConversionOptions {
     int reverseParentheses = 0;
     int reverseTabAlignment = 0;
     int convertToWord = 0;
+    std::string password;  // opens password-protected documents; empty: none
     std::atomic<int> cancelRequest{0};
 
     bool CancelRequested() const { return cancelRequest.load(std::memory_order_relaxed) == 1; }
