@@ -182,6 +182,7 @@ TEST(Password, StreamAndCheckValue) {
         ASSERT_EQ(bytes.ByteOr0(i), uint8_t(key[(i - 16) % 4] ^ uint8_t(5 + i - 16))) << i;  // the counter wraps
     EXPECT_EQ(PasswordCheck("A"), 0x4100);  // one letter: its code in the high byte
     EXPECT_EQ(PasswordCheck("ab"), PasswordCheck("AB"));
+    EXPECT_EQ(PasswordCheck("AB"), 0x6280);  // 0x4100 turned right (0x2080), then 0x4200 entered
     EXPECT_NE(PasswordCheck("ab"), PasswordCheck("ba"));
 }
 
