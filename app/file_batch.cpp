@@ -84,9 +84,15 @@ void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const s
     if (showSkipped_) messages_.Show({text, texts::kNoticeCaption, MessageIcon::kInformation, MessageButtons::kOk});
 }
 
+// With -w the output kept is the Word document that replaces the RTF file.
+std::string FileBatch::FinalOutput(const std::string& rtfPath) const {
+    if (!options_.convertToWord) return rtfPath;
+    return rtfPath.substr(0, rtfPath.size() - 4) + ".docx";
+}
+
 bool FileBatch::SkipTaken() {
-    if (existing_ != ExistingOutput::kSkip || !PathExists(outputPath_)) return false;
-    ReportSkipped(sequence_, inputPath_, outputPath_);
+    if (existing_ != ExistingOutput::kSkip || !PathExists(FinalOutput(outputPath_))) return false;
+    ReportSkipped(sequence_, inputPath_, FinalOutput(outputPath_));
     return true;
 }
 
@@ -107,8 +113,8 @@ bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& pa
     if (match.relative.empty()) match.relative = FileName(match.path);
     match.sequence = nextSequence_++;
     // Left alone now, before anything reads it, when its output is to be kept.
-    if (existing_ == ExistingOutput::kSkip && PathExists(OutputPathOf(match))) {
-        ReportSkipped(match.sequence, match.path, OutputPathOf(match));
+    if (existing_ == ExistingOutput::kSkip && PathExists(FinalOutput(OutputPathOf(match)))) {
+        ReportSkipped(match.sequence, match.path, FinalOutput(OutputPathOf(match)));
         ++skippedCount_;
         return false;
     }

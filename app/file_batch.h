@@ -86,6 +86,7 @@ private:
     void ReportSkipped(size_t sequence, const std::string& input, const std::string& output);
     bool Queue(FoundFile& match, const std::string& item, std::string& passedOver);
     std::string OutputPathOf(const FoundFile& file) const;
+    std::string FinalOutput(const std::string& rtfPath) const;
     bool OutputFolderReady();
     void SetWriteError();
     void SetBackupError();

@@ -165,6 +165,14 @@ TEST(CommandFaults, ReRunsWithEachExistingChoice) {
                            folder.Path()));
     EXPECT_EQ(ReadFile(folder / "out/a.wp.rtf"), Stored(kLetter));
     EXPECT_EQ(FolderNames(folder / "out"), (std::vector<std::string>{"a.wp.rtf", "a.wp_000.rtf"}));
+
+    // With -w the output kept is the Word document; the engine is never started.
+    std::filesystem::create_directory(folder / "word");
+    WriteFile(folder / "word/a.wp.docx", "an earlier document");
+    QuorinRun word = RunQuorin(folder.Path(), {"-f", "a.wp", "-o", "word", "-w", "--existing", "skip"}, {},
+                               {{"QUORIN_SOFFICE", "/bin/false"}});
+    EXPECT_EQ(word.status, 0) << word.err;
+    EXPECT_EQ(FolderNames(folder / "word"), std::vector<std::string>{"a.wp.docx"});
 }
 
 // Output and temporary names may be as long as the file system allows: a
