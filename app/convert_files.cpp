@@ -13,6 +13,14 @@ namespace quorin {
 
 namespace {
 
+// However late a cancel came (while an output was committed, during the Word
+// hand-over, after the last file), the batch ends with its message.
+void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
+    if (!services.options.CancelRequested()) return;
+    services.messages.Show(texts::CanceledMessage());
+    outcome.cancelled = true;
+}
+
 // Hands the batch's next files to the pool, in order, while it has room. A
 // file that finishing an earlier file in the pool could change waits until
 // that file is done, so that it is read as a file-by-file batch reads it.
@@ -54,10 +62,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         bool allKept = batch.SkippedCount() > 0 && !outcome.anyFailed;
         outcome.result = allKept ? kBatchConverted : kBatchNothingFound;
         outcome.anyFailed = !allKept;
-        if (options.CancelRequested()) {
-            services.messages.Show(texts::CanceledMessage());
-            outcome.cancelled = true;
-        }
+        EndIfCancelled(services, outcome);
         return outcome;
     }
 
@@ -179,12 +184,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     }
     if (view) view->Close();
     if (word && word->Flush() > 0) outcome.anyFailed = true;
-    // However late the cancel came (while an output was committed, during
-    // the Word hand-over, after the last file), it ends with its message.
-    if (options.CancelRequested()) {
-        services.messages.Show(texts::CanceledMessage());
-        outcome.cancelled = true;
-    }
+    EndIfCancelled(services, outcome);
     return outcome;
 }
 
