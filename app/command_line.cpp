@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <charconv>
-#include <set>
+
+#include "app/input_list.h"
 
 namespace quorin {
 
 namespace {
 
-const std::set<std::string> kValueOptions{"f", "o", "j",
-                                          "-report", "-to"};  // archives
-const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "R", "h", "?",
-                                         "a", "-fallback", "v"};  // archives
+const std::set<std::string> kValueOptions{"f", "o", "j"};
+const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "R", "v", "h", "?",
+                                         "a", "-fallback"};  // archives
+// Options spelled out, each with a value: "--name VALUE" or "--name=VALUE".
+const std::set<std::string> kLongValueOptions{"password", "existing",
+                                              "report", "to"};  // archives
 
 // The value of -j: a whole number of at least 1; 0 when it is anything else.
 int JobCount(const std::string& value) {
@@ -20,26 +23,53 @@ int JobCount(const std::string& value) {
     return error == std::errc() && end == value.data() + value.size() && jobs >= 1 && jobs <= kMaxJobs ? jobs : 0;
 }
 
-// The options for archives: --report, -a, --to, --fallback, -v. Returns the
+bool ExistingPolicy(const std::string& value, ExistingOutput& policy) {
+    if (value == "backup") policy = ExistingOutput::kBackup;
+    else if (value == "overwrite") policy = ExistingOutput::kOverwrite;
+    else if (value == "skip") policy = ExistingOutput::kSkip;
+    else return false;
+    return true;
+}
+
+// What the values of -f and -o make of the line: a batch, the filter form,
+// or the problem that keeps it from running.
+void Settle(CommandLine& line, const CCommandLineInfoEx& info) {
+    line.action = CommandLine::kUsageError;
+    bool standardOutput = line.outputFolder == "-";
+    bool standardInput = line.inputItems.size() == 1 && line.inputItems[0] == "-";
+    if (info.Has("o") && !info.HasValue("o")) line.problem = "-o needs an output folder";
+    else if (line.inputItems.empty()) line.problem = "no input files (-f)";
+    else if (line.outputFolder.empty()) line.problem = "no output folder (-o)";
+    else if (standardInput && !standardOutput) line.problem = "standard input and output go together: -f - -o -";
+    else if (standardOutput && line.inputItems.size() != 1) line.problem = "-o - converts one file";
+    else if (standardOutput && line.convertToWord) line.problem = "-w needs an output folder";
+    else if (standardOutput && line.recursive) line.problem = "-R needs input files and an output folder";
+    else if (info.Has("j") && line.jobs == 0) line.problem = "-j needs a number of files from 1 to " + std::to_string(kMaxJobs);
+    else line.action = standardOutput ? CommandLine::kFilter : CommandLine::kBatch;
+    if (line.action == CommandLine::kFilter) line.filterInput = line.inputItems[0];
+}
+
+// The options for archives: --report, -a, --to, --fallback. Returns the
 // problem with them, if any.
-std::string ReadArchiveOptions(const CCommandLineInfoEx& info, CommandLine& line) {
-    line.report = info.Value("-report");
+std::string ReadArchiveOptions(const CCommandLineInfoEx& info, std::map<std::string, std::string>& longValues,
+                               CommandLine& line) {
+    const bool hasReport = longValues.count("report") > 0, hasTo = longValues.count("to") > 0;
+    line.report = hasReport ? longValues["report"] : "";
     line.decideDirection = info.Has("a");
     line.fallback = info.Has("-fallback");
-    line.verbose = info.Has("v");
     if (line.convertToWord) line.exportFormats = {ExportFormat::kDocx};
-    if (info.Has("-to")) {
+    if (hasTo) {
         std::vector<ExportFormat> formats;
-        if (!ParseExportFormats(info.Value("-to"), formats)) return "--to needs formats from docx, odt and pdf, as in --to docx,pdf";
+        if (!ParseExportFormats(longValues["to"], formats)) return "--to needs formats from docx, odt and pdf, as in --to docx,pdf";
         for (ExportFormat format : formats)
             if (std::find(line.exportFormats.begin(), line.exportFormats.end(), format) == line.exportFormats.end())
                 line.exportFormats.push_back(format);
         line.convertToWord = 1;
     }
-    bool filter = line.inputList == "-" || line.outputFolder == "-";
-    if (info.Has("-report") && (line.report.empty() || line.report == "TRUE")) return "--report needs a file name (- for standard output)";
-    if (filter && info.Has("-report")) return "--report needs input files and an output folder";
-    if (filter && info.Has("-to")) return "--to needs an output folder";
+    bool filter = line.outputFolder == "-";
+    if (hasReport && line.report.empty()) return "--report needs a file name (- for standard output)";
+    if (filter && hasReport) return "--report needs input files and an output folder";
+    if (filter && hasTo) return "--to needs an output folder";
     if (filter && line.fallback) return "--fallback needs an output folder";
     return {};
 }
@@ -51,9 +81,11 @@ std::string ReadArchiveOptions(const CCommandLineInfoEx& info, CommandLine& line
 void CCommandLineInfoEx::ParseParam(const std::string& argument, bool isOption) {
     if (isOption) {
         options_[argument] = "TRUE";
+        valued_.erase(argument);
         pending_ = kValueOptions.count(argument) ? argument : std::string();
     } else if (!pending_.empty()) {
         options_[pending_] = argument;
+        valued_.insert(pending_);
         pending_.clear();
     } else {
         plain_.push_back(argument);
@@ -69,8 +101,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     if (arguments.empty()) return line;
     CCommandLineInfoEx info;
+    std::map<std::string, std::string> longValues;
     bool optionsEnded = false;
-    for (const std::string& argument : arguments) {
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        std::string longName = argument.starts_with("--") ? argument.substr(2, argument.find('=') - 2) : "";
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
             info.ParseParam(argument, false);
         } else if (argument == "--") {
@@ -81,6 +116,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument == "--version") {
             line.action = CommandLine::kVersion;
             return line;
+        } else if (kLongValueOptions.count(longName)) {
+            // The value is the next argument whatever it looks like: a password may begin with "-".
+            if (argument.find('=') != std::string::npos) {
+                longValues[longName] = argument.substr(argument.find('=') + 1);
+            } else if (i + 1 < arguments.size()) {
+                longValues[longName] = arguments[++i];
+            } else {
+                line.action = CommandLine::kUsageError;
+                line.problem = "--" + longName + " needs a value";
+                return line;
+            }
         } else if (std::string name = argument.substr(1); kValueOptions.count(name) || kFlagOptions.count(name)) {
             info.ParseParam(name, true);
         } else {
@@ -91,28 +137,31 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (info.Has("h") || info.Has("?")) return line;
 
-    line.inputList = info.Value("f");
-    for (const std::string& name : info.Plain())
-        line.inputList += (line.inputList.empty() ? "" : "|") + name;
-    line.outputFolder = info.Value("o");
+    // "|" separates the names typed as the value of -f; every other argument
+    // is one name as the shell passed it.
+    if (info.Has("f")) line.inputItems = SplitInputList(info.Value("f"));
+    for (const std::string& name : info.Plain()) line.inputItems.push_back(name);
+    line.outputFolder = info.HasValue("o") ? info.Value("o") : "";
     line.reverseParentheses = info.Has("p");
     line.reverseTabAlignment = info.Has("t");
     line.rightToLeftDocument = info.Has("r");
     line.convertToWord = info.Has("w");
     line.recursive = info.Has("R");
+    line.verbose = info.Has("v");
     if (info.Has("j")) line.jobs = JobCount(info.Value("j"));
-    std::string archiveProblem = ReadArchiveOptions(info, line);
-
-    line.action = CommandLine::kUsageError;
-    bool standardInput = line.inputList == "-", standardOutput = line.outputFolder == "-";
-    if (line.inputList.empty()) line.problem = "no input files (-f)";
-    else if (line.outputFolder.empty()) line.problem = "no output folder (-o)";
-    else if (standardInput != standardOutput) line.problem = "standard input and output go together: -f - -o -";
-    else if (!archiveProblem.empty()) line.problem = archiveProblem;
-    else if (standardInput && line.convertToWord) line.problem = "-w needs an output folder";
-    else if (standardInput && line.recursive) line.problem = "-R needs input files and an output folder";
-    else if (info.Has("j") && line.jobs == 0) line.problem = "-j needs a number of files from 1 to " + std::to_string(kMaxJobs);
-    else line.action = standardInput ? CommandLine::kFilter : CommandLine::kBatch;
+    if (longValues.count("password")) line.password = longValues["password"];
+    if (longValues.count("existing") && !ExistingPolicy(longValues["existing"], line.existing)) {
+        line.action = CommandLine::kUsageError;
+        line.problem = "--existing takes backup, overwrite or skip";
+        return line;
+    }
+    Settle(line, info);
+    if (line.action != CommandLine::kUsageError) {
+        if (std::string problem = ReadArchiveOptions(info, longValues, line); !problem.empty()) {
+            line.action = CommandLine::kUsageError;
+            line.problem = problem;
+        }
+    }
     return line;
 }
 

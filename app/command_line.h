@@ -1,9 +1,11 @@
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/word_export.h"
+#include "app/existing_output.h"
 
 namespace quorin {
 
@@ -16,12 +18,15 @@ public:
     void ParseParam(const std::string& argument, bool isOption);
 
     bool Has(const std::string& name) const { return options_.count(name) > 0; }
+    // Whether the option was given a value of its own (not only "TRUE").
+    bool HasValue(const std::string& name) const { return valued_.count(name) > 0; }
     std::string Value(const std::string& name) const;
     // Arguments that no option took as its value, in order.
     const std::vector<std::string>& Plain() const { return plain_; }
 
 private:
     std::map<std::string, std::string> options_;
+    std::set<std::string> valued_;
     std::string pending_;
     std::vector<std::string> plain_;
 };
@@ -32,9 +37,10 @@ constexpr int kMaxJobs = 1024;
 struct CommandLine {
     enum Action { kUsage, kUsageError, kHelp, kVersion, kFilter, kBatch };
     Action action = kUsage;
-    std::string problem;     // for kUsageError
-    std::string inputList;   // "|"-separated input names
+    std::string problem;                  // for kUsageError
+    std::vector<std::string> inputItems;  // names or patterns: -f split at "|", then plain arguments
     std::string outputFolder;
+    std::string filterInput;              // -o -: "-" for standard input, else the one file named
     int reverseParentheses = 0;
     int reverseTabAlignment = 0;
     int rightToLeftDocument = 0;
@@ -47,6 +53,8 @@ struct CommandLine {
     std::vector<ExportFormat> exportFormats;  // -w (docx) and --to
     bool fallback = false;                    // --fallback
     bool verbose = false;                     // -v
+    ExistingOutput existing = ExistingOutput::kBackup;
+    std::string password;    // --password; empty: none given
 };
 
 // Reads the arguments (without the program name).

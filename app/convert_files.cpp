@@ -4,16 +4,21 @@
 
 #include "app/conversion_pool.h"
 #include "app/file_batch.h"
-#include "app/path_text.h"
+#include "app/message_texts.h"
 #include "app/read_ahead.h"
+#include "core/convert_document.h"
 #include "core/progress_tracker.h"
 
 namespace quorin {
 
 namespace {
 
-void ShowCancelled(UserMessages& messages) {
-    messages.Show({"User Canceled!    ", "Canceled!", MessageIcon::kExclamation, MessageButtons::kOk});
+// However late a cancel came (while an output was committed, during the Word
+// hand-over, after the last file), the batch ends with its message.
+void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
+    if (!services.options.CancelRequested()) return;
+    services.messages.Show(texts::CanceledMessage());
+    outcome.cancelled = true;
 }
 
 // Hands the batch's next files to the pool, in order, while it has room. A
@@ -65,12 +70,16 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     BatchOutcome outcome;
     FileBatch batch(inputItems, outputFolder, services.messages, options, settings.recursive);
     batch.SetObserver(services.observer);
+    batch.SetExisting(settings.existing, settings.verbose);
     int found = batch.Discover();
     outcome.anyFailed = batch.MissingCount() > 0;
+    outcome.emptyFiles = batch.EmptyCount();
     if (found == 0) {
-        outcome.result = kBatchNothingFound;
-        outcome.anyFailed = true;
-        outcome.cancelled = options.CancelRequested();
+        // Every file left alone for its output is a batch that did its job.
+        bool allKept = batch.SkippedCount() > 0 && !outcome.anyFailed;
+        outcome.result = allKept ? kBatchConverted : kBatchNothingFound;
+        outcome.anyFailed = !allKept;
+        EndIfCancelled(services, outcome);
         return outcome;
     }
 
@@ -108,11 +117,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         record.status = status;
         if (services.observer) services.observer->OnFile(record);
     };
-    auto cancel = [&] {
-        ShowCancelled(services.messages);
-        outcome.cancelled = true;
-    };
-    auto fail = [&](int result, const std::string& text, const std::string& caption = "Error!") {
+    auto fail = [&](int result, const std::string& text, const std::string& caption = texts::kErrorCaption) {
         record.message = text;
         settle(FileStatus::kFailed);
         ShowError(services.messages, options, text, caption);
@@ -128,7 +133,6 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         tracker.AdvanceFile();
         if (options.CancelRequested()) {
             settle(FileStatus::kCancelled);
-            cancel();
             break;
         }
         if (next == FileBatch::kVanished) {
@@ -137,38 +141,45 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             fail(kBatchNotOpened, batch.ErrorText());
             continue;
         }
-        std::string inputInCapitals = InCapitals(batch.InputPath());
-        if (view) view->ShowFileName(inputInCapitals);
+        // An output that appeared since discovery (the same name earlier in
+        // this batch) is kept as well.
+        if (batch.SkipTaken()) {
+            pool.DropOldest();
+            showSteps();
+            continue;
+        }
+        const std::string& input = batch.InputPath();
+        if (view) view->ShowFileName(input);
         ConvertedFile file = pool.TakeOldest(showSteps);
         showSteps();
         if (!file.opened) {
-            fail(kBatchNotOpened, inputInCapitals + "\n" + file.openError);
+            fail(kBatchNotOpened, texts::WithPath(input, file.openError));
             continue;
         }
         const ConversionStep& step = file.step;
         if (step.failure == StepFailure::kOutOfMemory) {
-            fail(kBatchOutOfMemory, "Not enough memory!", "Memory error!");
+            fail(kBatchOutOfMemory, texts::WithPath(input, texts::kNotEnoughMemory), texts::kMemoryCaption);
             continue;
         }
         if (step.failure == StepFailure::kRaised) {
-            fail(kBatchRaised, "An error has occured while converting \"" + inputInCapitals + "\"!");
+            fail(kBatchRaised, texts::ErrorWhileConverting(input));
             continue;
         }
         outcome.result = step.result;
         if (options.CancelRequested()) {
             settle(FileStatus::kCancelled);
-            cancel();
             break;
         }
         if (step.result != 0 && fallback && RefusedForVersion(file.message)) {
             // Its failure, if it comes, is counted when the engine has run.
             outcome.result = kBatchConverted;
-            if (HandOverRefused(*fallback, batch, record, inputInCapitals + "\n" + file.message) > 0)
+            if (HandOverRefused(*fallback, batch, record, texts::WithPath(input, file.message)) > 0)
                 outcome.anyFailed = true;
             continue;
         }
         if (step.result != 0) {
-            fail(step.result, inputInCapitals + "\n" + file.message);
+            record.locked = step.result == kProtected;
+            fail(step.result, texts::WithPath(input, file.message));
             continue;
         }
         record.direction = step.rightToLeft ? FileDirection::kRightToLeft : FileDirection::kLeftToRight;
@@ -176,16 +187,16 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         // its RTF file is replaced.
         if (engine && engine->IsPending(batch.OutputPath()) && engine->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
-            fail(kBatchOutputNotPrepared, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
+            fail(kBatchOutputNotPrepared, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
         if (!batch.WriteOutput(file.document)) {
             batch.CloseOutput();
-            fail(kBatchWriteFailed, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
+            fail(kBatchWriteFailed, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
         if (!batch.CommitOutput()) {
-            fail(batch.CommitFailureCode(), InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
+            fail(batch.CommitFailureCode(), texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
         record.output = batch.OutputPath();
@@ -193,10 +204,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         record.status = FileStatus::kConverted;
         if (word) word->Export(batch.OutputPath(), record);  // tells the observer when exported
         else settle(FileStatus::kConverted);
-        if (options.CancelRequested()) {
-            outcome.cancelled = true;
-            break;
-        }
+        if (options.CancelRequested()) break;
     }
     if (services.observer) {
         for (size_t i = 0; i < batch.QueuedCount(); ++i)
@@ -204,6 +212,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     }
     if (view) view->Close();
     if (engine && engine->Flush() > 0) outcome.anyFailed = true;
+    EndIfCancelled(services, outcome);
     return outcome;
 }
 

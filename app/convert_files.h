@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/batch_progress.h"
+#include "app/existing_output.h"
 #include "app/file_record.h"
 #include "app/user_messages.h"
 #include "app/word_export.h"
@@ -26,6 +27,8 @@ struct BatchServices {
 struct BatchSettings {
     int jobs = 1;            // threads converting; 1 converts file after file
     bool recursive = false;  // -R: folders walked, relative paths kept
+    ExistingOutput existing = ExistingOutput::kBackup;
+    bool verbose = false;    // the files left alone for their outputs are shown
     bool fallback = false;   // --fallback: documents of other versions go to the export engine
 };
 
@@ -43,7 +46,8 @@ enum BatchResult : int {
 struct BatchOutcome {
     int result = kBatchConverted;  // BatchResult, or 254 / 255 from the conversion
     bool anyFailed = false;        // any file or item failed, not only the last
-    bool cancelled = false;
+    bool cancelled = false;        // the batch was cancelled and said so
+    int emptyFiles = 0;            // empty files passed over
 };
 
 // Converts every file the input list names into the output folder. With

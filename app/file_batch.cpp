@@ -6,11 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
 #include "app/backup_name.h"
 #include "app/crlf_writer.h"
+#include "app/message_texts.h"
 #include "app/path_text.h"
 
 namespace quorin {
@@ -27,11 +29,16 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Only non-empty regular files are converted; folders, devices and empty
-// files are passed over without a word.
-bool IsConvertible(const std::string& path) {
+enum class Kind { kConvertible, kEmpty, kFolder, kOther };
+
+// Only non-empty regular files are converted; folders, devices, pipes and
+// empty files are passed over.
+Kind KindOf(const std::string& path) {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+    if (stat(path.c_str(), &info) != 0) return Kind::kOther;
+    if (S_ISDIR(info.st_mode)) return Kind::kFolder;
+    if (!S_ISREG(info.st_mode)) return Kind::kOther;
+    return info.st_size > 0 ? Kind::kConvertible : Kind::kEmpty;
 }
 
 unsigned CurrentFileMode() {
@@ -57,6 +64,11 @@ int FileBatch::Discover() {
     if (discovered_) return foundCount_;
     discovered_ = true;
     for (const std::string& item : inputItems_) FindItem(item);
+    // A batch that converts nothing says why, once for each item; one that
+    // converts something passes over the rest quietly.
+    if (foundCount_ == 0 && skippedCount_ == 0) {
+        for (const auto& [item, text] : passedOver_) ReportMissing(item, text);
+    }
     return foundCount_;
 }
 
@@ -64,6 +76,51 @@ void FileBatch::ReportMissing(const std::string& name, const std::string& text) 
     ++missingCount_;
     if (observer_) observer_->OnFile({nextSequence_++, name, "", FileStatus::kFailed, text, ""});
     ShowError(messages_, options_, text);
+}
+
+void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const std::string& output) {
+    std::string text = texts::OutputKeptSkipping(output, input);
+    if (observer_) observer_->OnFile({sequence, input, "", FileStatus::kSkipped, showSkipped_ ? text : "", ""});
+    if (showSkipped_) messages_.Show({text, texts::kNoticeCaption, MessageIcon::kInformation, MessageButtons::kOk});
+}
+
+// With -w the output kept is the Word document that replaces the RTF file.
+std::string FileBatch::FinalOutput(const std::string& rtfPath) const {
+    if (!options_.convertToWord) return rtfPath;
+    return rtfPath.substr(0, rtfPath.size() - 4) + ".docx";
+}
+
+bool FileBatch::SkipTaken() {
+    if (existing_ != ExistingOutput::kSkip || !PathExists(FinalOutput(outputPath_))) return false;
+    ReportSkipped(sequence_, inputPath_, FinalOutput(outputPath_));
+    return true;
+}
+
+// Queues a file found for an item, or notes why it is passed over. The reason
+// names the item as typed when the item is the file itself.
+bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& passedOver) {
+    Kind kind = KindOf(match.path);
+    if (kind != Kind::kConvertible) {
+        if (kind == Kind::kEmpty) ++emptyCount_;
+        if (passedOver.empty()) {
+            std::string shown = match.path == AbsolutePath(item) ? item : match.path;
+            passedOver = kind == Kind::kFolder  ? texts::IsAFolder(shown)
+                         : kind == Kind::kEmpty ? texts::IsEmpty(shown)
+                                                : texts::NotARegularFile(shown);
+        }
+        return false;
+    }
+    if (match.relative.empty()) match.relative = FileName(match.path);
+    match.sequence = nextSequence_++;
+    // Left alone now, before anything reads it, when its output is to be kept.
+    if (existing_ == ExistingOutput::kSkip && PathExists(FinalOutput(OutputPathOf(match)))) {
+        ReportSkipped(match.sequence, match.path, FinalOutput(OutputPathOf(match)));
+        ++skippedCount_;
+        return false;
+    }
+    foundFiles_.push_back(std::move(match));
+    ++foundCount_;
+    return true;
 }
 
 // A name that exists is taken as it is (the shell has expanded the user's
@@ -76,7 +133,7 @@ void FileBatch::FindItem(const std::string& item) {
         std::vector<std::string> unreadable;
         matches = FindInTree(item, outputFolder_, unreadable);
         for (const std::string& folder : unreadable)
-            ReportMissing(folder, InCapitals(folder) + "\nError opening file \"" + folder + "\"!");
+            ReportMissing(folder, texts::WithPath(folder, texts::ErrorOpeningFile(folder)));
     } else if (!item.empty() && stat(item.c_str(), &info) == 0) {
         matches.push_back({AbsolutePath(item), ""});
     } else if (!item.empty()) {
@@ -87,16 +144,13 @@ void FileBatch::FindItem(const std::string& item) {
         globfree(&found);
     }
     if (matches.empty()) {
-        ReportMissing(item, "Can't find file(s) \"" + item + "\"!\n");
+        ReportMissing(item, texts::CantFindFiles(item));
         return;
     }
-    for (FoundFile& match : matches) {
-        if (!IsConvertible(match.path)) continue;
-        if (match.relative.empty()) match.relative = FileName(match.path);
-        match.sequence = nextSequence_++;
-        foundFiles_.push_back(std::move(match));
-        ++foundCount_;
-    }
+    std::string passedOver;
+    bool queued = false;
+    for (FoundFile& match : matches) queued = Queue(match, item, passedOver) || queued;
+    if (!queued && !passedOver.empty()) passedOver_.emplace_back(item, passedOver);
 }
 
 std::string FileBatch::OutputPathOf(const FoundFile& file) const {
@@ -112,7 +166,7 @@ FileBatch::NextResult FileBatch::NextFile() {
     foundFiles_.pop_front();
     struct stat info;
     if (stat(inputPath_.c_str(), &info) != 0) {
-        errorText_ = "Can't find file(s) \"" + inputPath_ + "\"!\n";
+        errorText_ = texts::CantFindFiles(inputPath_);
         return kVanished;
     }
     return kTaken;
@@ -134,7 +188,7 @@ bool FileBatch::OpenOutput() {
         return false;
     }
     // Refuse early when an existing output could not be backed up.
-    if (PathExists(outputPath_) && MakeBackupName(outputPath_).empty()) {
+    if (existing_ == ExistingOutput::kBackup && PathExists(outputPath_) && MakeBackupName(outputPath_).empty()) {
         SetBackupError();
         return false;
     }
@@ -164,6 +218,17 @@ bool FileBatch::CommitOutput() {
         SetWriteError();
         return false;
     }
+    if (existing_ == ExistingOutput::kOverwrite) {
+        // rename replaces the old output in one step: there is never a
+        // moment without a complete file at its name.
+        if (rename(temporaryPath_.c_str(), outputPath_.c_str()) != 0) {
+            CloseOutput();
+            SetWriteError();
+            return false;
+        }
+        temporaryPath_.clear();
+        return true;
+    }
     if (PathExists(outputPath_)) {
         std::string backup = MakeBackupName(outputPath_);
         if (backup.empty() || !RenameNoReplace(outputPath_, backup)) {
@@ -184,6 +249,10 @@ bool FileBatch::CommitOutput() {
     temporaryPath_.clear();
     return true;
 }
+
+void FileBatch::SetWriteError() { errorText_ = texts::ErrorWritingToFile(outputPath_); }
+
+void FileBatch::SetBackupError() { errorText_ = texts::ErrorBackingUpFile(outputPath_, inputPath_); }
 
 void FileBatch::CloseOutput() {
     if (outputFile_ >= 0) close(outputFile_);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/existing_output.h"
 #include "app/file_record.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
@@ -52,6 +53,15 @@ public:
 
     // Told of every name that matches nothing (set before Discover).
     void SetObserver(BatchObserver* observer) { observer_ = observer; }
+    // What becomes of existing outputs, and whether the files left alone
+    // for theirs are shown (set before Discover).
+    void SetExisting(ExistingOutput existing, bool showSkipped) {
+        existing_ = existing;
+        showSkipped_ = showSkipped;
+    }
+    // Whether the file taken is to be left alone because its output exists;
+    // tells the observer and, when asked to, shows it.
+    bool SkipTaken();
     // The discovery place of the file taken, and of a queued file.
     size_t Sequence() const { return sequence_; }
     size_t QueuedSequence(size_t index) const { return foundFiles_[index].sequence; }
@@ -60,6 +70,10 @@ public:
 
     int FoundCount() const { return foundCount_; }
     int MissingCount() const { return missingCount_; }
+    // Empty files passed over while discovering.
+    int EmptyCount() const { return emptyCount_; }
+    // Files left alone while discovering because their outputs exist.
+    int SkippedCount() const { return skippedCount_; }
     const std::string& InputPath() const { return inputPath_; }
     const std::string& OutputPath() const { return outputPath_; }
     const std::string& ErrorText() const { return errorText_; }
@@ -69,12 +83,13 @@ public:
 private:
     void FindItem(const std::string& item);
     void ReportMissing(const std::string& name, const std::string& text);
+    void ReportSkipped(size_t sequence, const std::string& input, const std::string& output);
+    bool Queue(FoundFile& match, const std::string& item, std::string& passedOver);
     std::string OutputPathOf(const FoundFile& file) const;
+    std::string FinalOutput(const std::string& rtfPath) const;
     bool OutputFolderReady();
-    void SetWriteError() { errorText_ = "Error writing to file \"" + outputPath_ + "\"!"; }
-    void SetBackupError() {
-        errorText_ = "Error backing up file: \"" + outputPath_ + "\"!\nSkipping file: \"" + inputPath_ + "\"!";
-    }
+    void SetWriteError();
+    void SetBackupError();
 
     UserMessages& messages_;
     ConversionOptions& options_;
@@ -92,6 +107,13 @@ private:
     std::deque<FoundFile> foundFiles_;
     int foundCount_ = 0;
     int missingCount_ = 0;
+    int emptyCount_ = 0;
+    int skippedCount_ = 0;
+    // Why each item that gave no file was passed over, told when the batch
+    // found nothing at all.
+    std::vector<std::pair<std::string, std::string>> passedOver_;
+    ExistingOutput existing_ = ExistingOutput::kBackup;
+    bool showSkipped_ = false;
     bool discovered_ = false;
     int outputFile_ = -1;
     int commitFailureCode_ = 0;

@@ -10,6 +10,7 @@ enum class FileStatus {
     kFailed,
     kCancelled,
     kConvertedByLibreOffice,  // refused here, converted by the export engine instead
+    kSkipped,                 // left alone because its output exists (--existing skip)
 };
 
 enum class FileDirection { kNone, kLeftToRight, kRightToLeft };
@@ -30,6 +31,7 @@ struct FileRecord {
     // the backup names given to earlier documents of those names.
     std::vector<std::string> documents;
     std::vector<std::string> backups;
+    bool locked = false;  // failed because it is protected by a password not given or wrong
 };
 
 // Told of every input of a batch as its fate is settled. Records of files

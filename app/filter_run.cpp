@@ -7,6 +7,7 @@
 
 #include "app/conversion_step.h"
 #include "app/crlf_writer.h"
+#include "app/message_texts.h"
 #include "app/quorin_main.h"
 
 namespace quorin {
@@ -26,22 +27,23 @@ void ReadAll(int input, RtfBuffer& document) {
 
 }  // namespace
 
-int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts) {
+int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts,
+              const std::string& inputName) {
     RtfBuffer document, message;
     ConversionStep step;
     step.failure = Guarded([&] { ReadAll(input, document); });
     if (step.failure == StepFailure::kNone) step = ConvertStep(document, message, nullptr, options, fonts);
 
     if (step.failure == StepFailure::kOutOfMemory) {
-        errors << "Not enough memory!\n";
+        errors << texts::kNotEnoughMemory << "\n";
         return kExitFailed;
     }
     if (step.failure == StepFailure::kRaised) {
-        errors << "An error has occured while converting \"-\"!\n";
+        errors << texts::ErrorWhileConverting(inputName) << "\n";
         return kExitFailed;
     }
     if (options.CancelRequested()) {
-        errors << "User Canceled!    \n";
+        errors << texts::kUserCanceled << "\n";
         return kExitCancelled;
     }
     if (step.result != 0) {
@@ -49,7 +51,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         return kExitFailed;
     }
     if (!WriteWithCrLf(output, document)) {
-        errors << "Error writing to file \"-\"!\n";
+        errors << texts::ErrorWritingToFile("-") << "\n";
         return kExitFailed;
     }
     return kExitConverted;

@@ -1,5 +1,6 @@
 #pragma once
 #include <ostream>
+#include <string>
 
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
@@ -9,6 +10,8 @@ namespace quorin {
 // Converts one document from the input descriptor to the output descriptor
 // (line feeds stored as CR LF). A failure writes its message to `errors`,
 // writes nothing to the output, and gives a non-zero exit status.
-int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts);
+// inputName: the input as messages name it ("-" for standard input).
+int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts,
+              const std::string& inputName = "-");
 
 }  // namespace quorin

@@ -3,9 +3,6 @@
 
 namespace quorin {
 
-// A path as messages show it in capitals. The stored path is not changed.
-std::string InCapitals(const std::string& path);
-
 // Whether anything (a file, folder or dangling link) exists at the path.
 // When it cannot be told, it counts as existing, so nothing is overwritten.
 bool PathExists(const std::string& path);

@@ -1,21 +1,26 @@
 #include "app/quorin_main.h"
 
+#include <fcntl.h>
 #include <sched.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/batch_report.h"
+#include "app/batch_summary.h"
 #include "app/command_line.h"
 #include "app/convert_files.h"
 #include "app/filter_run.h"
-#include "app/input_list.h"
 #include "app/font_answers.h"
+#include "app/message_texts.h"
 #include "app/terminal_console.h"
 #include "app/usage_text.h"
 #include "app/word_export.h"
@@ -24,22 +29,33 @@ namespace quorin {
 
 namespace {
 
-// Ctrl-C is the Cancel button with its confirmation answered yes. The
-// handler only stores to the lock-free atomic, which is signal-safe.
+// Ctrl-C (SIGINT), SIGTERM (kill, timeout, systemd) and SIGHUP (the terminal
+// closed) are the Cancel button with its confirmation answered yes: the run
+// cleans up as a cancel and exits with 128 + the signal's number. The handler
+// only stores to lock-free atomics, which is signal-safe.
 std::atomic<int>* cancelRequest = nullptr;
+std::atomic<int> cancelSignal{0};
 
-void OnInterrupt(int) {
+void OnCancelSignal(int number) {
+    int none = 0;
+    cancelSignal.compare_exchange_strong(none, number, std::memory_order_relaxed);
     if (cancelRequest) cancelRequest->store(1, std::memory_order_relaxed);
 }
 
-void CancelOnInterrupt(ConversionOptions& options) {
+void CancelOnSignals(ConversionOptions& options) {
     static_assert(std::atomic<int>::is_always_lock_free);
     cancelRequest = &options.cancelRequest;
     struct sigaction action {};
-    action.sa_handler = OnInterrupt;
+    action.sa_handler = OnCancelSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
+    for (int number : {SIGINT, SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
+}
+
+// The exit status of a cancelled run: that of the signal that cancelled it.
+int CancelledStatus() {
+    int number = cancelSignal.load(std::memory_order_relaxed);
+    return number == 0 || number == SIGINT ? kExitCancelled : 128 + number;
 }
 
 ConversionOptions& OptionsOf(const CommandLine& line) {
@@ -49,6 +65,9 @@ ConversionOptions& OptionsOf(const CommandLine& line) {
     options.rightToLeftDocument = line.rightToLeftDocument;
     options.convertToWord = line.convertToWord;
     options.decideDirection = line.decideDirection;
+    // The variable keeps the password out of the process list.
+    const char* fromEnvironment = std::getenv("QUORIN_PASSWORD");
+    options.password = !line.password.empty() ? line.password : fromEnvironment ? fromEnvironment : "";
     options.cancelRequest = 0;
     return options;
 }
@@ -80,14 +99,45 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
     if (line.verbose && line.decideDirection) observers.Add(directionLines);
     WordExporter word(engine, console, options, line.exportFormats, &observers);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
-    BatchServices services{options, console, &console, fonts.get(), &word, &observers};
+    BatchSummary summary(&observers);
+    BatchServices services{options, console, &console, fonts.get(), &word, &summary};
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
-                           line.fallback};
-    BatchOutcome outcome = ConvertFiles(SplitInputList(line.inputList), line.outputFolder, services, settings);
+                           line.existing, line.verbose, line.fallback};
+    BatchOutcome outcome = ConvertFiles(line.inputItems, line.outputFolder, services, settings);
+    if (options.CancelRequested() && !outcome.cancelled) console.Show(texts::CanceledMessage());
     bool reportFailed = report && !report->Finish();
     if (reportFailed) console.Show({report->ErrorText(), "Error!", MessageIcon::kError, MessageButtons::kOk});
-    if (outcome.cancelled || options.CancelRequested()) return kExitCancelled;
+    // Scripts reading standard error see only the messages, unless they ask.
+    if (line.verbose || isatty(STDERR_FILENO)) std::cerr << summary.Line(outcome.emptyFiles) << "\n" << std::flush;
+    if (options.CancelRequested()) return CancelledStatus();
     return outcome.anyFailed || outcome.result != 0 || exportMissing || reportFailed ? kExitFailed : kExitConverted;
+}
+
+// -o -: standard input, or the one file named, converted to standard output.
+int RunFilterForm(const CommandLine& line, ConversionOptions& options) {
+    std::unique_ptr<FontResolver> fonts = MakeFontResolver();
+    int status;
+    if (line.filterInput == "-") {
+        status = RunFilter(STDIN_FILENO, STDOUT_FILENO, std::cerr, options, fonts.get());
+    } else {
+        const std::string& name = line.filterInput;
+        std::string problem;
+        int input = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat info {};
+        if (input < 0) problem = errno == ENOENT ? texts::CantFindFiles(name) : texts::ErrorOpeningFile(name);
+        else if (fstat(input, &info) != 0) problem = texts::ErrorOpeningFile(name);
+        else if (S_ISDIR(info.st_mode)) problem = texts::IsAFolder(name);
+        else if (!S_ISREG(info.st_mode)) problem = texts::NotARegularFile(name);
+        else if (info.st_size == 0) problem = texts::IsEmpty(name);
+        if (problem.empty()) {
+            status = RunFilter(input, STDOUT_FILENO, std::cerr, options, fonts.get(), name);
+        } else {
+            std::cerr << problem << (problem.ends_with('\n') ? "" : "\n");
+            status = kExitFailed;
+        }
+        if (input >= 0) close(input);
+    }
+    return status == kExitCancelled ? CancelledStatus() : status;
 }
 
 }  // namespace
@@ -109,13 +159,12 @@ int RunQuorin(int argc, char** argv) {
             return kExitUsage;
         case CommandLine::kFilter: {
             ConversionOptions& options = OptionsOf(line);
-            CancelOnInterrupt(options);
-            std::unique_ptr<FontResolver> fonts = MakeFontResolver();
-            return RunFilter(STDIN_FILENO, STDOUT_FILENO, std::cerr, options, fonts.get());
+            CancelOnSignals(options);
+            return RunFilterForm(line, options);
         }
         case CommandLine::kBatch: {
             ConversionOptions& options = OptionsOf(line);
-            CancelOnInterrupt(options);
+            CancelOnSignals(options);
             return RunBatch(line, options);
         }
     }

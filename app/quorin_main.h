@@ -7,7 +7,7 @@ enum ExitStatus : int {
     kExitConverted = 0,
     kExitFailed = 1,
     kExitUsage = 2,
-    kExitCancelled = 130,
+    kExitCancelled = 130,  // Ctrl-C; SIGTERM and SIGHUP give 128 + their number
 };
 
 // The quorin command: parses the arguments and runs the usage text, the

@@ -1,10 +1,12 @@
 #include "app/user_messages.h"
 
+#include "app/message_texts.h"
+
 namespace quorin {
 
 bool ConfirmCancel(UserMessages& messages, ConversionOptions& options) {
     MessageAnswer answer = messages.Show(
-        {"Do You Really want to cancel?", "Cancel?", MessageIcon::kQuestion, MessageButtons::kYesNo});
+        {texts::kCancelQuestion, texts::kCancelCaption, MessageIcon::kQuestion, MessageButtons::kYesNo});
     if (answer != MessageAnswer::kYes) return false;
     options.cancelRequest = 1;
     return true;

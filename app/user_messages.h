@@ -5,6 +5,8 @@
 
 namespace quorin {
 
+inline constexpr const char* kErrorCaption = "Error!";
+
 enum class MessageIcon { kError, kExclamation, kQuestion, kInformation };
 enum class MessageButtons { kOk, kOkCancel, kYesNo };
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
@@ -29,6 +31,6 @@ bool ConfirmCancel(UserMessages& messages, ConversionOptions& options);
 
 // Shows an "Error!" box with OK and Cancel; Cancel asks the confirmation.
 void ShowError(UserMessages& messages, ConversionOptions& options, const std::string& text,
-               const std::string& caption = "Error!");
+               const std::string& caption = kErrorCaption);
 
 }  // namespace quorin

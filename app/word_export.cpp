@@ -1,5 +1,7 @@
 #include "app/word_export.h"
 
+#include "app/message_texts.h"
+
 #include <signal.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -266,8 +268,8 @@ void WordExporter::Settle(Job& job, bool done, const std::string& error) {
         if (job.refused) record.status = FileStatus::kCancelled;
     } else {
         std::string text = job.refused ? job.refusal
-                                       : InCapitals(job.source) + "\nError converting to " + error + ": \"" +
-                                             job.source + "\"!";
+                                       : texts::WithPath(job.source, "Error converting to " + error + ": \"" +
+                                                                         job.source + "\"!");
         ShowError(messages_, options_, text);
         record.status = FileStatus::kFailed;
         record.message = text;

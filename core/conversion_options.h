@@ -1,5 +1,6 @@
 #pragma once
 #include <atomic>
+#include <string>
 
 namespace quorin {
 
@@ -12,6 +13,7 @@ struct ConversionOptions {
     int reverseTabAlignment = 0;
     int convertToWord = 0;
     int decideDirection = 0;  // each document right to left when its letters are mostly so (-r wins)
+    std::string password;  // opens password-protected documents; empty: none
     std::atomic<int> cancelRequest{0};
     // Options made for one document answer the cancel request of the batch's.
     const std::atomic<int>* followedCancel = nullptr;

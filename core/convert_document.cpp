@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/document_information.h"
+#include "core/document_password.h"
 #include "core/document_reader.h"
 #include "core/font_table.h"
 #include "core/style_sheet.h"
@@ -20,6 +21,7 @@ constexpr size_t kMaxEntriesPerBlock = 4;
 constexpr const char* kNotWordPerfect = "Document is not a WordPerfect 5.X Document!\n";
 constexpr const char* kNotStandard = "Document is not a standard WordPerfect 5.X Document!\n";
 constexpr const char* kErrorInFile = "Error in file!\n";
+constexpr const char* kProtectedByPassword = "Document is protected by a password!\n";
 
 enum class FontPacketKind { kNone, kFontList, kNamePool };
 
@@ -136,6 +138,11 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
     if (documentArea > document.size()) {
         message = kErrorInFile;
         return kNotConverted;
+    }
+    // Without the right password a protected document would convert into garbage.
+    if (!UnlockDocument(document, options.password)) {
+        message = kProtectedByPassword;
+        return kProtected;
     }
 
     // One cap on the RTF of the whole conversion: styles and body alike.

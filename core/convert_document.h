@@ -11,6 +11,7 @@ enum ConvertResult : int {
     kConverted = 0,
     kNotConverted = 255,  // the message says why
     kCancelled = 254,     // cancelled while the prefix area was walked
+    kProtected = 253,     // protected by a password not given or wrong; the message says so
 };
 
 // Converts one WordPerfect 5.x document held whole in `document` into RTF.

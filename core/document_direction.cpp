@@ -96,6 +96,7 @@ void SetDocumentOptions(const ConversionOptions& batch, std::string_view file, C
     document.reverseParentheses = batch.reverseParentheses;
     document.reverseTabAlignment = batch.reverseTabAlignment;
     document.convertToWord = batch.convertToWord;
+    document.password = batch.password;
     document.decideDirection = 0;
     document.followedCancel = batch.followedCancel ? batch.followedCancel : &batch.cancelRequest;
 }

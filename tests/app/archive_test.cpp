@@ -198,7 +198,7 @@ TEST(ArchiveFormats, OdtPdfAndFallbackThroughLibreOffice) {
                                               "a.wp|six.wpd|damaged.wp", "-o", "out"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.find("not a WordPerfect 5.X"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("DAMAGED.WP\nError in file!"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("damaged.wp\nError in file!"), std::string::npos) << run.err;
     EXPECT_EQ(FolderNames(folder / "out"), (std::vector<std::string>{"a.wp.odt", "a.wp.pdf", "a.wp_000.pdf",
                                                                       "six.wpd.odt", "six.wpd.pdf"}));
     std::vector<Row> rows = ParseCsv(ReadFile(folder / "r.csv"));

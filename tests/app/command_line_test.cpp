@@ -12,7 +12,7 @@ CommandLine Parse(std::vector<std::string> arguments) { return ParseCommandLine(
 TEST(CommandLine, CompleteLineWithEveryFlag) {
     CommandLine line = Parse({"-f", "/wp/*", "-o", "/out", "-r", "-p", "-t", "-w"});
     EXPECT_EQ(line.action, CommandLine::kBatch);
-    EXPECT_EQ(line.inputList, "/wp/*");  // "/" begins a path, not an option
+    EXPECT_EQ(line.inputItems, std::vector<std::string>{"/wp/*"});  // "/" begins a path, not an option
     EXPECT_EQ(line.outputFolder, "/out");
     EXPECT_EQ(line.reverseParentheses, 1);
     EXPECT_EQ(line.reverseTabAlignment, 1);
@@ -27,7 +27,7 @@ TEST(CommandLine, IncompleteOrHelpShowsUsage) {
     EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "-?"}).action, CommandLine::kUsage);
     EXPECT_EQ(Parse({"-o", "out"}).action, CommandLine::kUsageError);
     EXPECT_EQ(Parse({"-f", "a.wp"}).action, CommandLine::kUsageError);
-    EXPECT_EQ(Parse({"-f", "a.wp", "-o"}).action, CommandLine::kBatch);  // -o is "TRUE"
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o"}).action, CommandLine::kUsageError);
 }
 
 TEST(CommandLine, OptionNamesAreCaseSensitive) {
@@ -40,27 +40,30 @@ TEST(CommandLine, OptionNamesAreCaseSensitive) {
 TEST(CommandLine, OptionFollowedByOptionHasTheValueTrue) {
     CommandLine line = Parse({"-f", "-o", "out"});
     EXPECT_EQ(line.action, CommandLine::kBatch);
-    EXPECT_EQ(line.inputList, "TRUE");
+    EXPECT_EQ(line.inputItems, std::vector<std::string>{"TRUE"});
     EXPECT_EQ(line.outputFolder, "out");
 }
 
 TEST(CommandLine, OptionGivenTwiceKeepsTheLaterValue) {
     CommandLine line = Parse({"-f", "a.wp", "-o", "one", "-o", "two", "-f", "b.wp"});
-    EXPECT_EQ(line.inputList, "b.wp");
+    EXPECT_EQ(line.inputItems, std::vector<std::string>{"b.wp"});
     EXPECT_EQ(line.outputFolder, "two");
 }
 
-TEST(CommandLine, PlainArgumentsJoinTheInputList) {
+TEST(CommandLine, PlainArgumentsAreItemsOfTheirOwn) {
+    using Items = std::vector<std::string>;
     // As the shell expands "-f *.wp": the first name is -f's value.
     CommandLine line = Parse({"-f", "a.wp", "b.wp", "c.wp", "-o", "out"});
-    EXPECT_EQ(line.inputList, "a.wp|b.wp|c.wp");
-    EXPECT_EQ(Parse({"a.wp", "b.wp", "-o", "out"}).inputList, "a.wp|b.wp");
+    EXPECT_EQ(line.inputItems, (Items{"a.wp", "b.wp", "c.wp"}));
+    // Only -f's value is split at "|"; a name the shell passed whole stays whole.
+    EXPECT_EQ(Parse({"-f", "a.wp| \"b c.wp\"", "x|y.wp", " z.wp", "-o", "out"}).inputItems,
+              (Items{"a.wp", "b c.wp", "x|y.wp", " z.wp"}));
     // A flag takes no value: the name after it is an input, not lost.
     CommandLine flagged = Parse({"-r", "a.wp", "-p", "b.wp", "-o", "out"});
-    EXPECT_EQ(flagged.inputList, "a.wp|b.wp");
+    EXPECT_EQ(flagged.inputItems, (Items{"a.wp", "b.wp"}));
     EXPECT_EQ(flagged.rightToLeftDocument, 1);
     EXPECT_EQ(flagged.reverseParentheses, 1);
-    EXPECT_EQ(Parse({"-o", "out", "--", "-odd.wp"}).inputList, "-odd.wp");
+    EXPECT_EQ(Parse({"-o", "out", "--", "-odd.wp"}).inputItems, Items{"-odd.wp"});
 }
 
 TEST(CommandLine, FilterForm) {
@@ -68,7 +71,10 @@ TEST(CommandLine, FilterForm) {
     EXPECT_EQ(line.action, CommandLine::kFilter);
     EXPECT_EQ(line.reverseTabAlignment, 1);
     EXPECT_EQ(Parse({"-f", "-", "-o", "out"}).action, CommandLine::kUsageError);
-    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "-"}).action, CommandLine::kUsageError);
+    CommandLine named = Parse({"-f", "a.wp", "-o", "-"});
+    EXPECT_EQ(named.action, CommandLine::kFilter);
+    EXPECT_EQ(named.filterInput, "a.wp");
+    EXPECT_EQ(Parse({"-f", "a.wp|b.wp", "-o", "-"}).action, CommandLine::kUsageError);
     EXPECT_EQ(Parse({"-f", "-", "-o", "-", "-w"}).action, CommandLine::kUsageError);
 }
 
@@ -77,7 +83,7 @@ TEST(CommandLine, JobsAndRecursion) {
     EXPECT_EQ(line.action, CommandLine::kBatch);
     EXPECT_TRUE(line.recursive);
     EXPECT_EQ(line.jobs, 4);
-    EXPECT_EQ(line.inputList, "docs");
+    EXPECT_EQ(line.inputItems, std::vector<std::string>{"docs"});
     CommandLine plain = Parse({"-f", "a.wp", "-o", "out"});
     EXPECT_FALSE(plain.recursive);
     EXPECT_EQ(plain.jobs, 0);  // as many as there are processors
@@ -93,6 +99,20 @@ TEST(CommandLine, GnuHelpAndVersion) {
     EXPECT_EQ(Parse({"--help"}).action, CommandLine::kHelp);
     EXPECT_EQ(Parse({"-f", "a", "--version"}).action, CommandLine::kVersion);
     EXPECT_EQ(Parse({"--frobnicate"}).action, CommandLine::kUsageError);
+}
+
+// Long options take the next argument whatever it looks like; the line's
+// other problems are rows of the command table.
+TEST(CommandLine, LongOptionsAndTheirProblems) {
+    CommandLine line = Parse({"-f", "a.wp", "-o", "out", "--existing", "skip", "--password", "-secret", "-v"});
+    EXPECT_EQ(line.action, CommandLine::kBatch);
+    EXPECT_EQ(line.existing, ExistingOutput::kSkip);
+    EXPECT_EQ(line.password, "-secret");
+    EXPECT_TRUE(line.verbose);
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "--existing=overwrite"}).existing, ExistingOutput::kOverwrite);
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "--existing", "keep"}).problem,
+              "--existing takes backup, overwrite or skip");
+    EXPECT_EQ(Parse({"-f", "a.wp", "-o", "out", "--password"}).problem, "--password needs a value");
 }
 
 }  // namespace

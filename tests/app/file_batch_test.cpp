@@ -164,7 +164,7 @@ TEST_F(BatchFolder, NoFreeBackupNameSkipsTheFileAndKeepsEverything) {
     EXPECT_EQ(outcome.result, kBatchOutputNotPrepared);
     std::string output = folder / "out/a.wp.rtf";
     ASSERT_EQ(messages.Texts().size(), 1u);
-    EXPECT_EQ(messages.Texts()[0], "Error! " + InCapitals(output) + "\nError backing up file: \"" + output +
+    EXPECT_EQ(messages.Texts()[0], "Error! " + output + "\nError backing up file: \"" + output +
                                        "\"!\nSkipping file: \"" + In("a.wp") + "\"!");
     EXPECT_EQ(ReadFile(output), "previous");
     EXPECT_EQ(FolderNames(folder / "out").size(), 1001u);
@@ -221,7 +221,7 @@ TEST_F(BatchFolder, CancelInAnErrorMessageWithSeveralJobs) {
     BatchOutcome outcome = Convert(In("*.wp"), 4);
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
-                                    "Error! " + InCapitals(In("b.wp")) + "\nDocument is not a WordPerfect 5.X Document!\n",
+                                    "Error! " + In("b.wp") + "\nDocument is not a WordPerfect 5.X Document!\n",
                                     "Cancel? Do You Really want to cancel?", "Canceled! User Canceled!    "}));
     EXPECT_EQ(FolderNames(folder / "out"), std::vector<std::string>{"a.wp.rtf"});
 }
@@ -245,10 +245,10 @@ TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
     std::vector<std::string> expectedNames;
     for (const char* name : {"a.wp", "b.wp", "c.wp", "d.wp", "e.wp"}) {
         WriteFile(In(name), WpDocument().Body(body).Build());
-        expectedNames.push_back(InCapitals(In(name)));
+        expectedNames.push_back(In(name));
     }
     WriteFile(In("f.wp"), "not a document");
-    expectedNames.push_back(InCapitals(In("f.wp")));
+    expectedNames.push_back(In("f.wp"));
     ProgressRecorder progress;
     BatchOutcome outcome = Convert(In("*.wp"), 3, &progress);
     EXPECT_TRUE(outcome.anyFailed);

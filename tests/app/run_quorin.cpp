@@ -62,13 +62,15 @@ std::string WithCrLf(const std::string& text) {
 }
 
 StartedQuorin StartQuorin(const std::string& folder, const std::vector<std::string>& arguments,
-                          const std::string& input, const std::map<std::string, std::string>& environment) {
+                          const std::string& input, const std::map<std::string, std::string>& environment,
+                          const std::vector<std::string>& launcher) {
     static int runs = 0;
     std::string base = folder + "/.run" + std::to_string(++runs);
     StartedQuorin started{-1, base + ".out", base + ".err"};
     WriteFile(base + ".in", input);
 
-    std::vector<std::string> words{QUORIN_EXECUTABLE};
+    std::vector<std::string> words = launcher;
+    words.push_back(QUORIN_EXECUTABLE);
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());

@@ -44,8 +44,11 @@ struct StartedQuorin {
     pid_t pid = -1;
     std::string outPath, errPath;
 };
+// launcher: a program and its arguments that run quorin (its path follows
+// them), such as a shell that limits its memory first.
 StartedQuorin StartQuorin(const std::string& folder, const std::vector<std::string>& arguments,
-                          const std::string& input = {}, const std::map<std::string, std::string>& environment = {});
+                          const std::string& input = {}, const std::map<std::string, std::string>& environment = {},
+                          const std::vector<std::string>& launcher = {});
 QuorinRun FinishQuorin(const StartedQuorin& started);
 
 }  // namespace quorin::test

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/convert_document.h"
+#include "core/document_password.h"
 
 #include <vector>
 #include "support/wp_builder.h"
@@ -168,6 +169,41 @@ TEST(Driver, SinkReceivesTheSameText) {
     EXPECT_EQ(collected.Text(), Convert(file).document);
     EXPECT_EQ(ConvertDocument(std::string_view("short"), refused, message, nullptr, options), kNotConverted);
     EXPECT_EQ(refused.Total(), 0u);
+}
+
+// The stream, byte by byte: password letter (in capitals), XOR a counter from
+// the password's length plus 1; the header itself is left plain.
+TEST(Password, StreamAndCheckValue) {
+    RtfBuffer bytes(std::string(16, 'h') + std::string(300, '\0'));
+    ApplyPasswordStream(bytes, "bone");
+    EXPECT_EQ(bytes.substr(0, 16), std::string(16, 'h'));
+    const std::string key = "BONE";
+    for (size_t i = 16; i < bytes.size(); ++i)
+        ASSERT_EQ(bytes.ByteOr0(i), uint8_t(key[(i - 16) % 4] ^ uint8_t(5 + i - 16))) << i;  // the counter wraps
+    EXPECT_EQ(PasswordCheck("A"), 0x4100);  // one letter: its code in the high byte
+    EXPECT_EQ(PasswordCheck("ab"), PasswordCheck("AB"));
+    EXPECT_EQ(PasswordCheck("AB"), 0x6280);  // 0x4100 turned right (0x2080), then 0x4200 entered
+    EXPECT_NE(PasswordCheck("ab"), PasswordCheck("ba"));
+}
+
+TEST(Password, ProtectedDocumentsNeedTheirPassword) {
+    const std::string plain = WpDocument().Packet(1, std::string(40, 's')).Body("Secret text").Build();
+    const std::string locked = EncryptDocument(plain, "Sesame");
+    ConversionOptions options;
+    auto convert = [&](const std::string& password) {
+        options.password = password;
+        RtfBuffer document(locked), message;
+        int result = ConvertDocument(document, message, nullptr, options);
+        return std::make_pair(result, result == kConverted ? std::string(document) : std::string(message));
+    };
+    for (const char* wrong : {"", "sesam", "Sesame!"}) {
+        EXPECT_EQ(convert(wrong), std::make_pair(int(kProtected), std::string("Document is protected by a password!\n")))
+            << wrong;
+    }
+    EXPECT_EQ(convert("SESAME"), std::make_pair(int(kConverted), ConvertFile(plain)));
+    // A plain document ignores a password given for others.
+    options.password = "Sesame";
+    EXPECT_EQ(ConvertFile(plain, options), ConvertFile(plain));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/wp_builder.h"
 
+#include "core/document_password.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -101,6 +103,15 @@ std::string ConvertBody(std::string_view codes, const ConversionOptions& options
 std::string ConvertBody(std::string_view codes) {
     ConversionOptions options;
     return ConvertBody(codes, options);
+}
+
+std::string EncryptDocument(const std::string& file, const std::string& password) {
+    RtfBuffer document(file);
+    ApplyPasswordStream(document, password);
+    uint16_t check = PasswordCheck(password);
+    document[12] = static_cast<char>(check & 0xFF);
+    document[13] = static_cast<char>(check >> 8);
+    return document;
 }
 
 std::string PlainFrame(std::string_view body) {

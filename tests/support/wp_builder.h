@@ -44,6 +44,11 @@ private:
     uint8_t minor_ = 1;
 };
 
+// The document as WordPerfect saves it protected by `password`: the header's
+// key set to the password's check value, everything after the header
+// combined with the password stream.
+std::string EncryptDocument(const std::string& file, const std::string& password);
+
 // Converts a whole file; returns the RTF (or throws what the conversion throws).
 // `result` receives the conversion's result code.
 std::string ConvertFile(const std::string& file, const ConversionOptions& options, int* result = nullptr,

@@ -1,0 +1,47 @@
+#pragma once
+#include <string>
+
+#include "app/user_messages.h"
+
+// Every text the batch, the filter form and the window show, in one place.
+// Paths appear as they are; a failed step is shown as "PATH\nTEXT".
+namespace quorin::texts {
+
+using quorin::kErrorCaption;  // "Error!", the caption of every failure
+inline constexpr const char* kMemoryCaption = "Memory error!";
+inline constexpr const char* kCanceledCaption = "Canceled!";
+inline constexpr const char* kNoticeCaption = "Notice!";
+
+inline constexpr const char* kUserCanceled = "User Canceled!    ";
+inline constexpr const char* kCancelQuestion = "Do You Really want to cancel?";
+inline constexpr const char* kCancelCaption = "Cancel?";
+inline constexpr const char* kNotEnoughMemory = "Not enough memory!";
+
+// A failed step of one file: its path, a line break and the reason.
+std::string WithPath(const std::string& path, const std::string& text);
+
+std::string CantFindFiles(const std::string& item);
+std::string ErrorOpeningFile(const std::string& path);
+std::string ErrorWritingToFile(const std::string& path);
+std::string ErrorBackingUpFile(const std::string& output, const std::string& input);
+std::string ErrorWhileConverting(const std::string& path);
+
+// Why a name gave nothing to convert.
+std::string IsAFolder(const std::string& path);
+std::string IsEmpty(const std::string& path);
+std::string NotARegularFile(const std::string& path);
+
+// -v: an input left alone because its output exists (--existing skip).
+std::string OutputKeptSkipping(const std::string& output, const std::string& input);
+
+// The line that ends a batch on a terminal:
+// "412 converted, 3 failed, 2 skipped (empty), 5 protected".
+struct SummaryCounts {
+    int converted = 0, failed = 0, empty = 0, kept = 0, locked = 0, cancelled = 0;
+};
+std::string SummaryLine(const SummaryCounts& counts);
+
+// The "User Canceled!" box that ends every cancelled batch.
+UserMessage CanceledMessage();
+
+}  // namespace quorin::texts
