@@ -15,7 +15,7 @@ FontSubstitutes DialogFontResolver::LookupSubstitutes(const std::string& wordPer
     FontChoice choice = map_.Lookup(key);
     if (!choice.Complete() && !options_.CancelRequested()) {
         CFontSelectDialog dialog(map_, catalog_, messages_, options_, parent_);
-        choice = dialog.LookupSubstitutes(key);
+        choice = dialog.Ask(key);
     }
     return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};
 }

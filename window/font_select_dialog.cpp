@@ -168,9 +168,8 @@ void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored
     englishList_->setFocus();
 }
 
-FontChoice CFontSelectDialog::LookupSubstitutes(const QString& fontKey) {
+FontChoice CFontSelectDialog::Ask(const QString& fontKey) {
     FontChoice stored = map_.Lookup(fontKey);
-    if (stored.Complete()) return stored;
     Prepare(fontKey, stored);
     if (exec() != QDialog::Accepted) return stored;
     FontChoice chosen = Selections();
