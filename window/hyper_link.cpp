@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "app/user_messages.h"
 
@@ -57,6 +59,16 @@ void CHyperLink::Open() {
 void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Open();
+}
+
+// A link reached with Tab shows that it has the keyboard.
+void CHyperLink::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void CHyperLink::keyPressEvent(QKeyEvent* event) {
