@@ -39,9 +39,8 @@ const std::array<const char*, 8> kTips = {
     "around this by setting your program's defaults to the missing attribute before importing your files.",
     "A file in Rich Text Format (RTF) is an ASCII text file, with a lot of markup code, and can be read with "
     "any text reader such as gedit. Therefore you can do with it many things that might not be possible "
-    "otherwise. For example: you can Search and Replace 'Bold' {\\bo} for 'Italic' {\\i}. The RTF "
-    "specification is published by Microsoft on its web site: search there for 'Rich Text Format "
-    "Specification'.",
+    "otherwise. For example: you can Search and Replace 'Bold' {\\bo} for 'Italic' {\\i}. The full "
+    "description of RTF is published by Microsoft on its web site: search there for 'Rich Text Format'.",
 };
 
 const QString kSettingsKey = QStringLiteral("Options/StartupTips");
