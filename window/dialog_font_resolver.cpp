@@ -1,0 +1,23 @@
+#include "window/dialog_font_resolver.h"
+
+#include "fonts/font_key.h"
+#include "window/font_select_dialog.h"
+
+namespace quorin {
+
+DialogFontResolver::DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
+                                       ConversionOptions& options, QWidget* parent)
+    : map_(map), catalog_(catalog), messages_(messages), options_(options), parent_(parent) {}
+
+FontSubstitutes DialogFontResolver::LookupSubstitutes(const std::string& wordPerfectName) {
+    // Font names are bytes of the document; Latin-1 keeps every byte distinct.
+    QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));
+    FontChoice choice = map_.Lookup(key);
+    if (!choice.Complete() && !options_.CancelRequested()) {
+        CFontSelectDialog dialog(map_, catalog_, messages_, options_, parent_);
+        choice = dialog.LookupSubstitutes(key);
+    }
+    return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};
+}
+
+}  // namespace quorin

@@ -1,0 +1,34 @@
+#pragma once
+#include <QPointer>
+#include <QWidget>
+
+#include "app/user_messages.h"
+#include "core/conversion_options.h"
+#include "core/font_resolver.h"
+#include "fonts/font_catalog.h"
+#include "fonts/font_map.h"
+
+namespace quorin {
+
+// The font answers of the window: the font map's three entries when it holds
+// them all, otherwise the person's choice in the font selection dialog, which
+// is then remembered. A cancelled dialog (or a batch already cancelled) gives
+// the map's entries as they are, possibly empty, with the cancel request set.
+// Shows widgets: call it on the window's (GUI) thread only; each call is
+// independent, so it may be called any number of times.
+class DialogFontResolver : public FontResolver {
+public:
+    DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
+                       ConversionOptions& options, QWidget* parent);
+
+    FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override;
+
+private:
+    const FontMap& map_;
+    const FontCatalog& catalog_;
+    UserMessages& messages_;
+    ConversionOptions& options_;
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace quorin

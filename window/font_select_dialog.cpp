@@ -1,0 +1,245 @@
+#include "window/font_select_dialog.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "window/manual.h"
+
+namespace quorin {
+
+namespace {
+
+const char* const kIntroduction =
+    "Choose an installed font to substitute for the following font used in WordPerfect.\n"
+    "Choose a replacement font for English text, and a replacement for Arabic or Hebrew text.";
+const char* const kUnicodeAdvice =
+    "Some extended characters require a \"Unicode\" font, such as \"DejaVu Sans\".\n"
+    "Be sure that the replacement font is compatible with your WordProcessor.";
+
+void Fill(QListWidget* list, const QStringList& entries, const QString& selected) {
+    QSignalBlocker quiet(list);
+    list->clear();
+    list->addItems(entries);
+    list->setCurrentRow(static_cast<int>(std::max<qsizetype>(0, entries.indexOf(selected))));
+}
+
+QStringList Entries(const QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries.append(list->item(i)->text());
+    return entries;
+}
+
+QString Selected(const QListWidget* list) { return list->currentItem() ? list->currentItem()->text() : QString(); }
+
+// Moves the selection of `list` to the entry sharing the longest beginning
+// with `text`, without telling the list's own handler.
+void SelectBestPrefix(QListWidget* list, const QString& text) {
+    QSignalBlocker quiet(list);
+    list->setCurrentRow(static_cast<int>(BestPrefixIndex(Entries(list), text, list->currentRow())));
+}
+
+}  // namespace
+
+CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
+                                     ConversionOptions& options, QWidget* parent)
+    : QDialog(parent), map_(map), messages_(messages), options_(options), faces_(catalog.Faces()) {
+    filter_ = map_.FontType();
+    language_ = map_.FontLanguage();
+    BuildForm();
+    FillLists();
+    ApplyLanguage();
+    englishList_->setFocus();
+}
+
+void CFontSelectDialog::BuildForm() {
+    setWindowTitle(QStringLiteral("Select Font"));
+
+    auto* introduction = new QLabel(QString::fromUtf8(kIntroduction));
+    auto* advice = new QLabel(QString::fromUtf8(kUnicodeAdvice));
+    fontName_ = new QLabel;
+    fontName_->setAlignment(Qt::AlignCenter);
+    fontName_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fontName_->setMinimumHeight(fontMetrics().height() * 2);
+    QFont nameFont = fontName_->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
+    fontName_->setFont(nameFont);
+
+    englishList_ = new QListWidget;
+    hebrewList_ = new QListWidget;
+    arabicList_ = new QListWidget;
+    auto* englishLabel = new QLabel(QStringLiteral("&English Font"));
+    englishLabel->setBuddy(englishList_);
+    rightLabel_ = new QLabel;
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(englishLabel, 0, 0);
+    lists->addWidget(rightLabel_, 0, 1);
+    lists->addWidget(englishList_, 1, 0);
+    lists->addWidget(hebrewList_, 1, 1);
+    lists->addWidget(arabicList_, 1, 1);  // the same place: one of the two is shown
+
+    auto* windowsButton = new QRadioButton(QStringLiteral("Show &Windows compatible fonts"));
+    davkaButton_ = new QRadioButton(QStringLiteral("Show &Davka compatible fonts"));
+    auto* allButton = new QRadioButton(QStringLiteral("Show &all fonts"));
+    filterGroup_ = new QButtonGroup(this);
+    filterGroup_->addButton(windowsButton, kWindowsCompatibleFonts);
+    filterGroup_->addButton(davkaButton_, kDavkaCompatibleFonts);
+    filterGroup_->addButton(allButton, kAllFonts);
+    auto* filterBox = new QGroupBox(QStringLiteral("Options"));
+    auto* filterLayout = new QVBoxLayout(filterBox);
+    filterLayout->addWidget(windowsButton);
+    filterLayout->addWidget(davkaButton_);
+    filterLayout->addWidget(allButton);
+
+    auto* hebrewButton = new QRadioButton(QStringLiteral("He&brew"));
+    auto* arabicButton = new QRadioButton(QStringLiteral("A&rabic"));
+    languageGroup_ = new QButtonGroup(this);
+    languageGroup_->addButton(hebrewButton, kHebrewLanguage);
+    languageGroup_->addButton(arabicButton, kArabicLanguage);
+    auto* languageBox = new QGroupBox(QStringLiteral("Language"));
+    auto* languageLayout = new QHBoxLayout(languageBox);
+    languageLayout->addWidget(arabicButton);
+    languageLayout->addWidget(hebrewButton);
+    languageLayout->setAlignment(Qt::AlignTop);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(filterBox, 2);
+    groups->addWidget(languageBox, 1);
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"));
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"));
+    okButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(introduction);
+    layout->addWidget(advice);
+    layout->addWidget(fontName_);
+    layout->addLayout(lists, 1);
+    layout->addLayout(groups);
+    layout->addLayout(buttons);
+
+    // The order of the controls in the form, Hebrew before Arabic.
+    QWidget* order[] = {englishList_, hebrewList_, arabicList_, windowsButton, davkaButton_, allButton,
+                        hebrewButton, arabicButton, okButton, cancelButton, helpButton};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(filterGroup_, &QButtonGroup::idClicked, this, &CFontSelectDialog::OnFilterClicked);
+    connect(languageGroup_, &QButtonGroup::idClicked, this, &CFontSelectDialog::OnLanguageClicked);
+    connect(hebrewList_, &QListWidget::currentRowChanged, this, &CFontSelectDialog::OnHebrewChanged);
+    connect(arabicList_, &QListWidget::currentRowChanged, this, &CFontSelectDialog::OnArabicChanged);
+    connect(okButton, &QPushButton::clicked, this, &CFontSelectDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &CFontSelectDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [this] { OpenManual(this, kManualFontDialog); });
+}
+
+void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored) {
+    fontKey_ = fontKey;
+    stored_ = stored;
+    fontName_->setText(fontKey);
+    FillLists();
+    englishList_->setFocus();
+}
+
+FontChoice CFontSelectDialog::LookupSubstitutes(const QString& fontKey) {
+    FontChoice stored = map_.Lookup(fontKey);
+    if (stored.Complete()) return stored;
+    Prepare(fontKey, stored);
+    if (exec() != QDialog::Accepted) return stored;
+    FontChoice chosen = Selections();
+    map_.Store(fontKey, chosen);
+    return chosen;
+}
+
+FontChoice CFontSelectDialog::Selections() const {
+    return {Selected(englishList_), Selected(hebrewList_), Selected(arabicList_)};
+}
+
+void CFontSelectDialog::FillLists() {
+    FontLists lists = BuildFontLists(faces_, filter_);
+    FontChoice preselected = PreselectedChoice(lists, fontKey_, stored_);
+    Fill(englishList_, lists.english, preselected.english);
+    Fill(hebrewList_, lists.hebrew, preselected.hebrew);
+    Fill(arabicList_, lists.arabic, preselected.arabic);
+    filterGroup_->button(filter_)->setChecked(true);
+}
+
+void CFontSelectDialog::ApplyLanguage() {
+    bool arabic = language_ == kArabicLanguage;
+    rightLabel_->setText(arabic ? QStringLiteral("Arabic &Font") : QStringLiteral("Hebrew &Font"));
+    rightLabel_->setBuddy(arabic ? arabicList_ : hebrewList_);
+    hebrewList_->setVisible(!arabic);
+    arabicList_->setVisible(arabic);
+    // Davka fonts have no Arabic letters.
+    if (arabic && filter_ != EffectiveFilter(filter_, language_)) {
+        filter_ = EffectiveFilter(filter_, language_);
+        FillLists();
+    }
+    davkaButton_->setEnabled(!arabic);
+    languageGroup_->button(language_)->setChecked(true);
+}
+
+void CFontSelectDialog::OnFilterClicked(int filter) {
+    filter_ = filter;
+    FillLists();
+    englishList_->setFocus();
+    if (filter == kDavkaCompatibleFonts)
+        messages_.Show({kDavkaNotice, "Notice!", MessageIcon::kInformation, MessageButtons::kOk});
+}
+
+void CFontSelectDialog::OnLanguageClicked(int language) {
+    language_ = language;
+    FillLists();
+    ApplyLanguage();
+    englishList_->setFocus();
+}
+
+void CFontSelectDialog::OnHebrewChanged() {
+    SelectBestPrefix(arabicList_, stored_.arabic.isEmpty() ? Selected(hebrewList_) : stored_.arabic);
+}
+
+void CFontSelectDialog::OnArabicChanged() {
+    SelectBestPrefix(hebrewList_, stored_.hebrew.isEmpty() ? Selected(arabicList_) : stored_.hebrew);
+}
+
+void CFontSelectDialog::accept() {
+    map_.SetFontType(filter_);
+    map_.SetFontLanguage(language_);
+    QDialog::accept();
+}
+
+// Cancel, Escape and the close box all come here.
+void CFontSelectDialog::reject() {
+    if (ConfirmCancel(messages_, options_)) QDialog::reject();
+}
+
+bool AskDeleteFontMap(QWidget* parent, const FontMap& map) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorin"), QString::fromUtf8(kDeleteFontMapQuestion),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // The question has its own line breaks.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(false);
+    // Help shows the manual and leaves the question open.
+    int answer = QMessageBox::NoButton;
+    while ((answer = box.exec()) == QMessageBox::Help) OpenManual(parent, kManualDeleteFontMap);
+    if (answer != QMessageBox::Yes) return false;
+    map.DeleteFontMap();
+    return true;
+}
+
+}  // namespace quorin

@@ -1,0 +1,70 @@
+#include "window/hyper_link.h"
+
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include "app/user_messages.h"
+
+namespace quorin {
+
+CHyperLink::CHyperLink(const QString& text, const QString& target, QWidget* parent)
+    : QLabel(text, parent), target_(target), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::TabFocus);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    UpdateLook();
+}
+
+QUrl CHyperLink::Url() const {
+    QString target = Target();
+    if (target.contains(u'@') && !target.contains(u':')) return QUrl(QStringLiteral("mailto:") + target);
+    return QUrl::fromUserInput(target);
+}
+
+QColor CHyperLink::TextColor() const {
+    if (!linking_) return Qt::black;
+    return visited_ ? QColor(128, 0, 128) : QColor(0, 0, 255);
+}
+
+void CHyperLink::SetLinking(bool on) {
+    linking_ = on;
+    UpdateLook();
+}
+
+void CHyperLink::UpdateLook() {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, TextColor());
+    setPalette(colours);
+    setCursor(linking_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void CHyperLink::Open() {
+    if (!linking_) return;
+    if (!opener_(Url())) {
+        std::string text = "Error opening \"" + Target().toStdString() + "\"!";
+        if (messages_) messages_->Show({text, "Error!", MessageIcon::kError, MessageButtons::kOk});
+        else QMessageBox::critical(this, QStringLiteral("Error!"), QString::fromStdString(text));
+        return;
+    }
+    visited_ = true;
+    UpdateLook();
+}
+
+void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Open();
+}
+
+void CHyperLink::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Open();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+}  // namespace quorin

@@ -1,0 +1,40 @@
+#include "window/warning_box.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorin {
+
+CWarningBox::CWarningBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Warning!"));
+    auto* text = new QPlainTextEdit(QString::fromUtf8(kDisclaimer));
+    text->setReadOnly(true);
+    QFont font = text->font();
+    font.setPixelSize(15);
+    text->setFont(font);
+    text->setMinimumSize(360, 110);
+    auto* acceptButton = new QPushButton(QStringLiteral("&Accept"));
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    acceptButton->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(acceptButton);
+    buttons->addWidget(cancelButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text, 1);
+    layout->addLayout(buttons);
+    setTabOrder(text, acceptButton);
+    setTabOrder(acceptButton, cancelButton);
+    acceptButton->setFocus();
+
+    connect(acceptButton, &QPushButton::clicked, this, &CWarningBox::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &CWarningBox::reject);
+}
+
+bool CWarningBox::Accepted(QWidget* parent) { return CWarningBox(parent).exec() == QDialog::Accepted; }
+
+}  // namespace quorin
