@@ -119,7 +119,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         std::string inputInCapitals = InCapitals(batch.InputPath());
-        if (view) view->ShowFileName(inputInCapitals);
+        if (view) view->ShowFileName(batch.InputPath());
         ConvertedFile file = pool.TakeOldest(showSteps);
         showSteps();
         if (!file.opened) {

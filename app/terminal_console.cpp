@@ -5,6 +5,8 @@
 
 #include <iostream>
 
+#include "app/path_text.h"
+
 namespace quorin {
 
 TerminalConsole::TerminalConsole(std::ostream& out, int width) : out_(out), width_(width) {}
@@ -27,7 +29,7 @@ void TerminalConsole::StepIt() {
 }
 
 void TerminalConsole::ShowFileName(const std::string& name) {
-    fileName_ = name;
+    fileName_ = InCapitals(name);
     DrawLine();
 }
 

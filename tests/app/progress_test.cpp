@@ -116,7 +116,7 @@ TEST(TerminalConsole, ProgressLineIsUpdatedInPlaceAndClearedForMessages) {
     TerminalConsole console(out, 30);
     console.SetRange(0, 40);
     console.SetStep(1);
-    console.ShowFileName("/HOME/USER/LETTERS/A-RATHER-LONG-NAME.WP");
+    console.ShowFileName("/home/user/letters/a-rather-long-name.wp");  // shown in capitals
     EXPECT_EQ(out.str(), "\r.../A-RATHER-LONG-NAME.WP  0%\x1b[K");
     out.str("");
     for (int i = 0; i < 20; ++i) console.StepIt();

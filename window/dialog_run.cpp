@@ -1,0 +1,39 @@
+#include "window/dialog_run.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+
+#include "window/quorin_dlg.h"
+
+namespace quorin {
+
+bool StartsWindow(const std::vector<std::string>& arguments) {
+    return std::all_of(arguments.begin(), arguments.end(),
+                       [](const std::string& argument) { return !argument.empty() && argument[0] != '-'; });
+}
+
+bool HasDisplay() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+int RunDialog(int argc, char** argv, const QStringList& files) {
+    QApplication application(argc, argv);
+    QStringList paths;
+    // Names given relative to where quorin was started stay valid from anywhere.
+    for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();
+    CQuorinDlg window(paths);
+    if (!window.ShowStartupWarning()) return 0;
+    QTimer::singleShot(0, &window, &CQuorinDlg::OfferTips);
+    window.exec();
+    return 0;
+}
+
+}  // namespace quorin
