@@ -1,6 +1,5 @@
 #include "window/progress_dlg.h"
 
-#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -93,12 +92,8 @@ void CProgressDlg::OnCancel() {
     asking_ = false;
 }
 
-// Escape asks as Cancel does; the dialog stays until the batch has ended.
+// Escape and the close box (QDialog turns it into reject) ask as Cancel does;
+// the dialog stays until the batch has ended.
 void CProgressDlg::reject() { OnCancel(); }
-
-void CProgressDlg::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    OnCancel();
-}
 
 }  // namespace quorin

@@ -39,7 +39,6 @@ public:
     void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

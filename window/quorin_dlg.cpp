@@ -91,7 +91,7 @@ CQuorinDlg::CQuorinDlg(const QStringList& files, QWidget* parent) : QDialog(pare
     setAcceptDrops(true);
     BuildForm();
     LoadOptions();
-    fileNames_->setText(QuotedFileList(files));
+    ShowFileNames(QuotedFileList(files));
     FindOutputFolder();
     LookForWord();
     tutorial_ = new CTutorialDlg(this);
@@ -244,6 +244,12 @@ void CQuorinDlg::SaveSettings() {
     settings.setValue(kBrowseSaveKey, outputFolder_->text());
 }
 
+// From its first name on, as a person reads the list.
+void CQuorinDlg::ShowFileNames(const QString& list) {
+    fileNames_->setText(list);
+    fileNames_->setCursorPosition(0);
+}
+
 void CQuorinDlg::SetMessages(UserMessages* messages) { messages_ = messages ? messages : &boxes_; }
 
 bool CQuorinDlg::ShowStartupWarning() { return CWarningBox::Accepted(this); }
@@ -337,7 +343,7 @@ void CQuorinDlg::Browse() {
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         QStringList chosen = dialog.selectedFiles();
         settings.setValue(kBrowseOpenKey, FolderWithSlash(chosen.first()));
-        fileNames_->setText(QuotedFileList(chosen));
+        ShowFileNames(QuotedFileList(chosen));
     }
     fileNames_->setFocus();
 }
@@ -356,18 +362,11 @@ void CQuorinDlg::Exit() {
     accept();
 }
 
-// Escape ends the window as Exit does, never in the middle of a batch.
+// Escape and the close box (QDialog turns it into reject) end the window as
+// Exit does, never in the middle of a batch.
 void CQuorinDlg::reject() {
     if (Busy()) return;
     QDialog::reject();
-}
-
-void CQuorinDlg::closeEvent(QCloseEvent* event) {
-    if (Busy()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void CQuorinDlg::dragEnterEvent(QDragEnterEvent* event) {
@@ -381,7 +380,7 @@ void CQuorinDlg::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile()) paths << url.toLocalFile();
     if (paths.isEmpty() || Busy()) return;
-    fileNames_->setText(QuotedFileList(paths));
+    ShowFileNames(QuotedFileList(paths));
     fileNames_->setFocus();
     event->acceptProposedAction();
 }

@@ -72,7 +72,6 @@ public:
     void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -83,6 +82,7 @@ private:
     void FindOutputFolder();
     void LookForWord();
     void SaveSettings();
+    void ShowFileNames(const QString& list);
     int OptionBits() const;
     BatchOutcome RunBatch(const std::vector<std::string>& items, const std::string& folder);
 

@@ -1,0 +1,261 @@
+// The main window driven as a person would: its settings, Browse, Convert and
+// the progress dialog, with the messages recorded instead of shown.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+
+#include "app/run_quorin.h"
+#include "fonts/font_map.h"
+#include "support/wp_builder.h"
+#include "window/dialog_run.h"
+#include "window/font_select_dialog.h"
+#include "window/progress_dlg.h"
+#include "window/quorin_dlg.h"
+#include "window_test_support.h"
+
+namespace quorin::test {
+namespace {
+
+// Font answers given at once, with a hook that runs (on the window's thread)
+// at the first question, while the batch is waiting in the middle of a file.
+struct HookedFonts : FontResolver {
+    std::function<void()> atFirstQuestion;
+    int questions = 0;
+    FontSubstitutes LookupSubstitutes(const std::string&) override {
+        if (questions++ == 0 && atFirstQuestion) atFirstQuestion();
+        return {"DejaVu Sans", "DejaVu Sans", "DejaVu Sans"};
+    }
+};
+
+struct MainWindow : ::testing::Test {
+    TemporaryFolder folder;
+    MessageRecorder messages;
+    HookedFonts fonts;
+
+    void SetUp() override {
+        qputenv("QUORIN_SOFFICE", "none");
+        Settings().clear();
+    }
+    static QSettings Settings() { return QSettings(FontMap().SettingsFile(), QSettings::IniFormat); }
+    QString In(const std::string& name) const { return QString::fromStdString(folder / name); }
+
+    std::unique_ptr<CQuorinDlg> Open() {
+        auto window = std::make_unique<CQuorinDlg>();
+        window->SetMessages(&messages);
+        window->SetFontResolver(&fonts);
+        return window;
+    }
+    template <class T = QWidget>
+    static T* Control(CQuorinDlg& window, const char* name) {
+        T* control = window.findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> captions;
+        for (const UserMessage& message : messages.shown) captions.push_back(message.caption);
+        return captions;
+    }
+};
+
+TEST_F(MainWindow, FirstStartStoredFolderAndOptionsWithoutWordEngine) {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    {
+        auto window = Open();
+        EXPECT_TRUE(Control<QCheckBox>(*window, "reverseParentheses")->isChecked());
+        for (const char* name : {"reverseTabAlignment", "rightToLeftDocument", "convertToWord"})
+            EXPECT_FALSE(Control<QCheckBox>(*window, name)->isChecked()) << name;
+        EXPECT_EQ(Control<QLineEdit>(*window, kOutputFolderName)->text(), documents);
+    }
+    // Every option on, Word included, and a folder that has since gone: the
+    // Word box stays off and disabled, and says why; the folder falls back.
+    Settings().setValue("Options/MainForm", 15);
+    Settings().setValue("Directories/BrowseSave", In("gone"));
+    {
+        auto window = Open();
+        QCheckBox* word = Control<QCheckBox>(*window, "convertToWord");
+        EXPECT_FALSE(word->isChecked());
+        EXPECT_FALSE(word->isEnabled());
+        EXPECT_NE(word->toolTip().indexOf("LibreOffice (soffice)"), -1);
+        EXPECT_EQ(Control<QLineEdit>(*window, kOutputFolderName)->text(), documents);
+        Control<QCheckBox>(*window, "reverseTabAlignment")->click();
+    }
+    EXPECT_EQ(Settings().value("Options/MainForm").toInt(), 1 | 4);  // bit 3 written as 0
+    EXPECT_EQ(Settings().value("Directories/BrowseSave").toString(), documents);
+    // A root folder and one written with a closing "/" are still found.
+    for (QString stored : {QString("/"), In("")}) {
+        Settings().setValue("Directories/BrowseSave", stored);
+        EXPECT_EQ(Control<QLineEdit>(*Open(), kOutputFolderName)->text(), stored);
+    }
+}
+
+TEST_F(MainWindow, ConvertWithEmptyFieldsSaysWhichIsMissing) {
+    auto window = Open();
+    ShowActive(*window);
+    PressAlt(window.get(), Qt::Key_C);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "You have to give an INFILE name!");
+    EXPECT_EQ(messages.shown[0].caption, "File Name?");
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kFileNamesName));
+    QTest::keyClicks(Control(*window, kFileNamesName), "a.wp");
+    Control<QLineEdit>(*window, kOutputFolderName)->clear();
+    QTest::keyClick(window.get(), Qt::Key_Return);  // Return is Convert
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "You have to give an OUTFILE name!");
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+}
+
+// Three files chosen in the file dialog, one holding "|": the field lists
+// them quoted, Convert writes exactly what the command line writes, and the
+// field is emptied since every file converted.
+TEST_F(MainWindow, ThreeFilesFromBrowseConvertAsTheCommandLineDoes) {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    std::string letter = WpDocument().Body("A short letter.\n").Build();
+    for (const char* name : {"a.wp", "b|c.wp", "d.wp"}) WriteFile(folder / name, letter);
+    std::filesystem::create_directory(folder / "window");
+    Settings().setValue("Directories/BrowseSave", In("window"));
+    Settings().setValue("Directories/BrowseOpen", In(""));
+    auto window = Open();
+    for (int round = 0; round < 2; ++round) {
+        WhenModal choose([](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->nameFilters(), QStringList{"WordPerfect Files (*)"});
+            dialog->selectFile("\"a.wp\" \"b|c.wp\" \"d.wp\"");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        window->Browse();
+    }
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(),
+              QuotedFileList({In("a.wp"), In("b|c.wp"), In("d.wp")}));
+    EXPECT_EQ(Settings().value("Directories/BrowseOpen").toString(), In(""));
+    ASSERT_EQ(messages.shown.size(), 1u);  // the note comes with the first Browse only
+    EXPECT_EQ(messages.shown[0].text,
+              "You can choose multiple files by holding down the\n\"Ctrl\" or \"Shift\" key while selecting your files!");
+    EXPECT_EQ(messages.shown[0].caption, "Attention!");
+
+    window->Convert();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), "");
+    QuorinRun command = RunQuorin(folder.Path(), {"-f", "a.wp|\"b|c.wp\"|d.wp", "-o", "command", "-p"});
+    EXPECT_EQ(command.status, 0) << command.err;
+    EXPECT_EQ(FolderNames(folder / "window"), FolderNames(folder / "command"));
+    for (const char* name : {"a.wp.rtf", "b|c.wp.rtf", "d.wp.rtf"})
+        EXPECT_EQ(ReadFile(folder / "window/" + name), ReadFile(folder / "command/" + name)) << name;
+}
+
+TEST_F(MainWindow, AFailedFileKeepsTheNames) {
+    WriteFile(folder / "a.wp", WpDocument().Body("Fine.\n").Build());
+    WriteFile(folder / "b.wp", "not a document");
+    Settings().setValue("Directories/BrowseSave", In(""));
+    auto window = Open();
+    QString names = QuotedFileList({In("a.wp"), In("b.wp")});
+    Control<QLineEdit>(*window, kFileNamesName)->setText(names);
+    window->Convert();
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Error!"});
+    EXPECT_TRUE(window->LastOutcome().anyFailed);
+    EXPECT_TRUE(Exists(folder / "a.wp.rtf"));
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
+    EXPECT_FALSE(window->Busy());
+}
+
+// Cancel, Escape and the close box of the progress dialog while the batch
+// waits in its first file: the window cannot be closed meanwhile; No lets
+// every file convert, Yes ends the batch with "User Canceled!".
+TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
+    std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(folder / name, report);
+    for (MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
+        SCOPED_TRACE(answer == MessageAnswer::kYes ? "Yes" : "No");
+        std::string out = answer == MessageAnswer::kYes ? "yes" : "no";
+        std::filesystem::create_directory(folder / out);
+        Settings().setValue("Directories/BrowseSave", In(out));
+        messages.shown.clear();
+        messages.answers = {answer};
+        fonts.questions = 0;
+        auto window = Open();
+        ShowActive(*window);
+        bool checked = false;
+        fonts.atFirstQuestion = [&] {
+            CProgressDlg* progress = window->Progress();
+            ASSERT_NE(progress, nullptr);
+            EXPECT_TRUE(progress->isVisible());
+            EXPECT_TRUE(progress->isModal());
+            EXPECT_FALSE(window->close());
+            window->Exit();
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+            EXPECT_TRUE(window->isVisible());
+            progress->CancelButton()->click();
+            if (answer == MessageAnswer::kNo) {  // Escape and the close box ask too
+                QTest::keyClick(progress, Qt::Key_Escape);
+                EXPECT_FALSE(progress->close());
+            }
+            EXPECT_TRUE(progress->isVisible());
+            checked = true;
+        };
+        Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")}));
+        window->Convert();
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(window->Progress(), nullptr);
+        ASSERT_GE(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
+        if (answer == MessageAnswer::kNo) {
+            EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Cancel?", "Cancel?"}));
+            EXPECT_EQ(FolderNames(folder / out), (std::vector<std::string>{"a.wp.rtf", "b.wp.rtf", "c.wp.rtf"}));
+        } else {
+            EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
+            EXPECT_EQ(messages.shown[1].text, "User Canceled!    ");
+            EXPECT_TRUE(window->LastOutcome().cancelled);
+            EXPECT_FALSE(Exists(folder / (out + "/c.wp.rtf")));
+            EXPECT_NE(Control<QLineEdit>(*window, kFileNamesName)->text(), "");
+        }
+        EXPECT_TRUE(window->close());  // closable again once the batch is over
+    }
+}
+
+// With the font dialog behind the font map, parallel conversions of several
+// copies of one document ask once per font of it.
+TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {
+    std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp", "d.wp"}) WriteFile(folder / name, report);
+    Settings().setValue("Directories/BrowseSave", In(""));
+    CQuorinDlg window;
+    window.SetMessages(&messages);
+    int asked = 0;
+    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+        if (qobject_cast<CFontSelectDialog*>(modal)) {
+            ++asked;
+            qobject_cast<QDialog*>(modal)->accept();
+        }
+    };
+    auto poll = std::make_unique<QTimer>();
+    QObject::connect(poll.get(), &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) answer(modal);
+    });
+    poll->start(5);
+    Control<QLineEdit>(window, kFileNamesName)->setText(In("*.wp"));
+    window.Convert();
+    EXPECT_EQ(asked, 2);  // Arial and Times New Roman
+    EXPECT_EQ(FolderNames(folder.Path()).size(), 8u);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(WindowStart, WindowForNoArgumentsOrPathsOnly) {
+    EXPECT_TRUE(StartsWindow({}));
+    EXPECT_TRUE(StartsWindow({"a.wp", "/tmp/b c.wp", "missing.wp"}));
+    EXPECT_FALSE(StartsWindow({"a.wp", "-o", "out"}));
+    EXPECT_FALSE(StartsWindow({"-"}));
+    EXPECT_FALSE(StartsWindow({"--help"}));
+}
+
+}  // namespace
+}  // namespace quorin::test
