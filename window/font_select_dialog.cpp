@@ -75,11 +75,15 @@ void CFontSelectDialog::BuildForm() {
     fontName_->setFont(nameFont);
 
     englishList_ = new QListWidget;
+    englishList_->setObjectName(QStringLiteral("englishList"));
     hebrewList_ = new QListWidget;
+    hebrewList_->setObjectName(QStringLiteral("hebrewList"));
     arabicList_ = new QListWidget;
+    arabicList_->setObjectName(QStringLiteral("arabicList"));
     auto* englishLabel = new QLabel(QStringLiteral("&English Font"));
     englishLabel->setBuddy(englishList_);
     rightLabel_ = new QLabel;
+    rightLabel_->setObjectName(QStringLiteral("rightLabel"));
 
     auto* lists = new QGridLayout;
     lists->addWidget(englishLabel, 0, 0);
@@ -91,6 +95,9 @@ void CFontSelectDialog::BuildForm() {
     auto* windowsButton = new QRadioButton(QStringLiteral("Show &Windows compatible fonts"));
     davkaButton_ = new QRadioButton(QStringLiteral("Show &Davka compatible fonts"));
     auto* allButton = new QRadioButton(QStringLiteral("Show &all fonts"));
+    windowsButton->setObjectName(QStringLiteral("windowsButton"));
+    davkaButton_->setObjectName(QStringLiteral("davkaButton"));
+    allButton->setObjectName(QStringLiteral("allButton"));
     filterGroup_ = new QButtonGroup(this);
     filterGroup_->addButton(windowsButton, kWindowsCompatibleFonts);
     filterGroup_->addButton(davkaButton_, kDavkaCompatibleFonts);
@@ -103,6 +110,8 @@ void CFontSelectDialog::BuildForm() {
 
     auto* hebrewButton = new QRadioButton(QStringLiteral("He&brew"));
     auto* arabicButton = new QRadioButton(QStringLiteral("A&rabic"));
+    hebrewButton->setObjectName(QStringLiteral("hebrewButton"));
+    arabicButton->setObjectName(QStringLiteral("arabicButton"));
     languageGroup_ = new QButtonGroup(this);
     languageGroup_->addButton(hebrewButton, kHebrewLanguage);
     languageGroup_->addButton(arabicButton, kArabicLanguage);
@@ -119,6 +128,9 @@ void CFontSelectDialog::BuildForm() {
     auto* okButton = new QPushButton(QStringLiteral("OK"));
     auto* cancelButton = new QPushButton(QStringLiteral("Cancel"));
     auto* helpButton = new QPushButton(QStringLiteral("&Help"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+
+#include "window/dialog_font_resolver.h"
+#include "window/font_select_dialog.h"
+#include "fonts/qt_printing.h"
+#include "window_test_support.h"
+
+namespace quorin {
+namespace {
+
+class FakeCatalog : public FontCatalog {
+public:
+    QList<InstalledFace> Faces() const override {
+        return {{"Times New Roman", "Western"}, {"Arial", "Western"},       {"Arial", "Hebrew"},
+                {"Arial", "Arabic"},            {"David", "Hebrew"},        {"Davka Ktav", "Western"},
+                {"GuttmanD Yad", "Western"},    {"Traditional Arabic", "Arabic"}, {"Tahoma", "Greek"},
+                {"David", "Hebrew"}};
+    }
+};
+
+QStringList Entries(QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i) entries.append(list->item(i)->text());
+    return entries;
+}
+
+class FontDialog : public testing::Test {
+protected:
+    void Open(const QString& key, const FontChoice& stored = {}) {
+        dialog = std::make_unique<CFontSelectDialog>(map, catalog, messages, options);
+        dialog->Prepare(key, stored);
+        test::ShowActive(*dialog);
+    }
+    template <typename T>
+    T* Find(const char* name) {
+        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QListWidget* List(const char* name) { return Find<QListWidget>(name); }
+    QString Current(const char* name) { return List(name)->currentItem()->text(); }
+    // On the left end, where a radio button has its circle and text.
+    void Click(const char* name) {
+        QAbstractButton* button = Find<QAbstractButton>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    FontMap map{test::FreshSettingsFile()};
+    FakeCatalog catalog;
+    test::MessageRecorder messages;
+    ConversionOptions options;
+    std::unique_ptr<CFontSelectDialog> dialog;
+};
+
+TEST_F(FontDialog, EachFilterListsItsFontsAndDavkaBringsItsNotice) {
+    Open("Times");
+    EXPECT_EQ(Entries(List("englishList")), QStringList({"Arial (Western)", "Davka Ktav (Western)",
+                                                         "GuttmanD Yad (Western)", "Times New Roman (Western)"}));
+    EXPECT_EQ(Entries(List("hebrewList")), QStringList({"Arial (Hebrew)", "David (Hebrew)"}));
+    EXPECT_EQ(Entries(List("arabicList")), QStringList({"Arial (Arabic)", "Traditional Arabic (Arabic)"}));
+    EXPECT_TRUE(messages.shown.empty());
+
+    test::PressAlt(dialog.get(), Qt::Key_D);  // its mnemonic
+    EXPECT_EQ(dialog->Filter(), kDavkaCompatibleFonts);
+    EXPECT_EQ(Entries(List("englishList")), QStringList({"Arial", "Times New Roman"}));
+    EXPECT_EQ(Entries(List("hebrewList")), QStringList({"Ktav", "Yad"}));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "Notice!");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::kInformation);
+    EXPECT_EQ(messages.shown[0].text, kDavkaNotice);
+    EXPECT_EQ(QApplication::focusWidget(), List("englishList"));
+
+    Click("allButton");
+    EXPECT_EQ(List("englishList")->count(), 9);
+    EXPECT_EQ(Entries(List("hebrewList")), Entries(List("englishList")));
+    EXPECT_EQ(Entries(List("arabicList")), Entries(List("englishList")));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(FontDialog, ArabicLeavesTheDavkaFilterAndHebrewOffersItAgain) {
+    Open("Times");
+    Click("davkaButton");
+    EXPECT_EQ(dialog->Filter(), kDavkaCompatibleFonts);
+    Click("arabicButton");
+    EXPECT_EQ(dialog->Filter(), kWindowsCompatibleFonts);
+    EXPECT_TRUE(Find<QRadioButton>("windowsButton")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("davkaButton")->isEnabled());
+    EXPECT_TRUE(List("arabicList")->isVisible());
+    EXPECT_FALSE(List("hebrewList")->isVisible());
+    EXPECT_EQ(Find<QLabel>("rightLabel")->text(), "Arabic &Font");
+    EXPECT_EQ(Entries(List("englishList")).first(), "Arial (Western)");
+
+    test::PressAlt(dialog.get(), Qt::Key_B);  // He&brew
+    EXPECT_EQ(dialog->Language(), kHebrewLanguage);
+    EXPECT_TRUE(Find<QRadioButton>("davkaButton")->isEnabled());
+    EXPECT_EQ(dialog->Filter(), kWindowsCompatibleFonts);
+    EXPECT_TRUE(List("hebrewList")->isVisible());
+    EXPECT_EQ(Find<QLabel>("rightLabel")->text(), "Hebrew &Font");
+}
+
+TEST_F(FontDialog, PreselectsNearestEntriesAndCrossSelectsTheOtherLanguage) {
+    Open("Times");
+    EXPECT_EQ(Current("englishList"), "Times New Roman (Western)");
+    EXPECT_EQ(Current("hebrewList"), "Arial (Hebrew)");  // nothing begins with T: the first entry
+    EXPECT_EQ(Current("arabicList"), "Traditional Arabic (Arabic)");
+
+    // A Hebrew choice moves the Arabic list to its nearest entry, if any.
+    List("hebrewList")->setCurrentRow(1);  // David (Hebrew)
+    EXPECT_EQ(Current("arabicList"), "Traditional Arabic (Arabic)");
+    List("hebrewList")->setCurrentRow(0);
+    EXPECT_EQ(Current("arabicList"), "Arial (Arabic)");
+
+    // Stored entries win over the font key and over the other language.
+    Open("Times", {"Arial (Western)", "", "Traditional Arabic (Arabic)"});
+    EXPECT_EQ(Current("englishList"), "Arial (Western)");
+    EXPECT_EQ(Current("arabicList"), "Traditional Arabic (Arabic)");
+    List("hebrewList")->setCurrentRow(0);
+    EXPECT_EQ(Current("arabicList"), "Traditional Arabic (Arabic)");
+    Click("arabicButton");
+    List("arabicList")->setCurrentRow(0);  // no Hebrew stored: follows the Arabic choice
+    EXPECT_EQ(Current("hebrewList"), "Arial (Hebrew)");
+}
+
+TEST_F(FontDialog, TabGoesThroughTheControlsInTheFormsOrder) {
+    Open("Times");
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+        QString name = QApplication::focusWidget()->objectName();
+        if (visited.isEmpty() || visited.back() != name) visited.append(name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.mid(0, 7), QStringList({"englishList", "hebrewList", "windowsButton", "hebrewButton",
+                                              "okButton", "cancelButton", "helpButton"}));
+}
+
+// The window's resolver, answered as a person would.
+class DialogResolver : public FontDialog {
+protected:
+    FontSubstitutes Lookup(const std::string& name) { return resolver.LookupSubstitutes(name); }
+    DialogFontResolver resolver{map, catalog, messages, options, nullptr};
+};
+
+TEST_F(DialogResolver, OkStoresTheChoiceTheFilterAndTheLanguage) {
+    map.Store("Times", {"Arial (Western)", "", ""});
+    test::WhenModal person([](QWidget* modal) {
+        auto* dialog = qobject_cast<CFontSelectDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("arabicButton"), Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::keyClick(dialog->findChild<QListWidget*>("arabicList"), Qt::Key_Down);
+        QTest::keyClick(dialog->findChild<QListWidget*>("arabicList"), Qt::Key_Return);  // the default button
+    });
+    FontSubstitutes chosen = Lookup("WPTimes Roman");
+    EXPECT_EQ(chosen.english, "Arial (Western)");
+    EXPECT_EQ(chosen.arabic, "Traditional Arabic (Arabic)");
+    EXPECT_EQ(chosen.hebrew, "Arial (Hebrew)");  // the Hebrew list followed
+    EXPECT_EQ(map.Lookup("Times"), FontChoice({"Arial (Western)", "Arial (Hebrew)", "Traditional Arabic (Arabic)"}));
+    EXPECT_EQ(map.FontLanguage(), kArabicLanguage);
+    EXPECT_EQ(map.FontType(), kWindowsCompatibleFonts);
+    EXPECT_FALSE(options.CancelRequested());
+
+    // Now the map answers alone.
+    bool shown = false;
+    test::WhenModal watch([&shown](QWidget* modal) { shown = true; modal->close(); });
+    EXPECT_EQ(Lookup("Times").arabic, "Traditional Arabic (Arabic)");
+    QTest::qWait(50);
+    EXPECT_FALSE(shown);
+}
+
+TEST_F(DialogResolver, CancelAsksFirstAndYesCancelsWithoutStoring) {
+    map.Store("Courier", {"Arial (Western)", "", ""});
+    map.SetFontType(kAllFonts);
+    messages.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
+    bool stayedOpen = false;
+    test::WhenModal person([&](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);  // No: the dialog stays
+        stayedOpen = modal->isVisible();
+        QTest::mouseClick(modal->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);  // Yes
+    });
+    FontSubstitutes answer = Lookup("Courier-TT");
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
+    EXPECT_TRUE(options.CancelRequested());
+    EXPECT_EQ(answer.english, "Arial (Western)");
+    EXPECT_EQ(answer.hebrew, "");
+    EXPECT_EQ(map.Lookup("Courier"), FontChoice({"Arial (Western)", "", ""}));
+    EXPECT_EQ(map.FontType(), kAllFonts);
+
+    // The batch is cancelled: no more questions.
+    EXPECT_EQ(Lookup("Helve").english, "");
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(FontDialog, DeleteFontMapAsksAndKeepsTheFilterAndLanguage) {
+    map.Store("Times", {"Arial (Western)", "Arial (Hebrew)", "Arial (Arabic)"});
+    map.SetFontType(kDavkaCompatibleFonts);
+    map.SetFontLanguage(kArabicLanguage);
+    auto ask = [this](QMessageBox::StandardButton button) {
+        test::WhenModal person([button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), kDeleteFontMapQuestion);
+            box->button(button)->click();
+        });
+        return AskDeleteFontMap(nullptr, map);
+    };
+    EXPECT_FALSE(ask(QMessageBox::No));
+    EXPECT_TRUE(map.Lookup("Times").Complete());
+
+    EXPECT_TRUE(ask(QMessageBox::Yes));
+    EXPECT_EQ(map.Lookup("Times"), FontChoice());
+    EXPECT_EQ(map.FontType(), kDavkaCompatibleFonts);
+    EXPECT_EQ(map.FontLanguage(), kArabicLanguage);
+}
+
+}  // namespace
+}  // namespace quorin

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include "app/version.h"
+#include "window/about_dlg.h"
+#include "window/hyper_link.h"
+#include "window/manual.h"
+#include "window/startup_tips_dlg.h"
+#include "window/tutorial_dlg.h"
+#include "window/warning_box.h"
+#include "fonts/qt_printing.h"
+#include "window_test_support.h"
+
+namespace quorin {
+namespace {
+
+QSettings UserSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Ardenwick"), QStringLiteral("Quorin"));
+}
+
+qlonglong StoredTipState() { return UserSettings().value("Options/StartupTips", -1).toLongLong(); }
+
+QPushButton* Button(QWidget& dialog, const QString& text) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == text) return button;
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+// Opens the tips as a start of the program does, and closes them; returns the tip shown.
+int ShowTipsOnce() {
+    CStartupTipsDlg tips;
+    tips.show();
+    int shown = tips.TipShown();
+    tips.accept();
+    return shown;
+}
+
+TEST(StartupTips, GoOnFromStartToStartAndWrapAfterTheEighth) {
+    UserSettings().remove("Options/StartupTips");
+    EXPECT_TRUE(CStartupTipsDlg::ShouldShowAtStartup());
+    std::vector<int> shown;
+    for (int start = 0; start < 9; ++start) shown.push_back(ShowTipsOnce());
+    EXPECT_EQ(shown, std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8, 1}));
+    EXPECT_EQ(StoredTipState(), 0x80000000LL + 1);
+
+    // Next tip moves on; a hidden and shown again dialog shows one more.
+    CStartupTipsDlg tips;
+    tips.show();
+    QTest::mouseClick(Button(tips, "&Next tip"), Qt::LeftButton);
+    EXPECT_EQ(tips.TipShown(), 3);
+    EXPECT_TRUE(tips.TipText().trimmed().startsWith("Did you know...\n\n")) << tips.TipText().toStdString();
+    tips.hide();
+    tips.show();
+    EXPECT_EQ(tips.TipShown(), 4);
+}
+
+TEST(StartupTips, TheCheckBoxClearsBit31AndTheCodesOfTipEightShowAsText) {
+    UserSettings().setValue("Options/StartupTips", 0x80000000u + 7);
+    {
+        CStartupTipsDlg tips;
+        test::ShowActive(tips);
+        EXPECT_EQ(tips.TipShown(), 8);
+        EXPECT_TRUE(tips.TipText().contains("'Bold' {\\bo} for 'Italic' {\\i}.")) << tips.TipText().toStdString();
+        test::PressAlt(&tips, Qt::Key_S);
+        EXPECT_FALSE(tips.findChild<QCheckBox*>()->isChecked());
+        QTest::keyClick(&tips, Qt::Key_Escape);
+        EXPECT_FALSE(tips.isVisible());
+    }
+    EXPECT_EQ(StoredTipState(), 8);  // past the last: the next showing starts again
+    EXPECT_FALSE(CStartupTipsDlg::ShouldShowAtStartup());
+    EXPECT_EQ(ShowTipsOnce(), 1);
+
+    CStartupTipsDlg tips;
+    tips.show();
+    QTest::mouseClick(Button(tips, "&View tutorial"), Qt::LeftButton);
+    EXPECT_EQ(tips.result(), CStartupTipsDlg::kViewTutorial);
+}
+
+TEST(Tutorial, StartsAtTheFirstPageAndEnablesButtonsByPage) {
+    QWidget owner;
+    auto* tutorial = new CTutorialDlg(&owner);
+    EXPECT_FALSE(tutorial->isModal());
+    test::ShowActive(*tutorial);
+    auto previous = Button(*tutorial, "< Previous"), next = Button(*tutorial, "&Next >"),
+         finish = Button(*tutorial, "&Finish");
+    EXPECT_EQ(tutorial->Page(), 0);
+    EXPECT_TRUE(tutorial->PageText().contains("Welcome to Quorin!"));
+    EXPECT_FALSE(previous->isEnabled());
+    EXPECT_TRUE(next->isEnabled());
+    EXPECT_FALSE(finish->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), next);
+
+    test::PressAlt(tutorial, Qt::Key_N);
+    EXPECT_EQ(tutorial->Page(), 1);
+    for (int i = 0; i < 9; ++i) QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(tutorial->Page(), 8);
+    EXPECT_TRUE(tutorial->PageText().contains("Done!"));
+    EXPECT_TRUE(previous->isEnabled());
+    EXPECT_FALSE(next->isEnabled());
+    EXPECT_TRUE(finish->isEnabled());
+    QTest::mouseClick(previous, Qt::LeftButton);
+    EXPECT_EQ(tutorial->Page(), 7);
+
+    QTest::keyClick(tutorial, Qt::Key_Escape);
+    EXPECT_FALSE(tutorial->isVisible());
+    tutorial->show();
+    EXPECT_EQ(tutorial->Page(), 0);
+}
+
+TEST(WarningBox, AcceptOrNot) {
+    auto answer = [](std::function<void(QWidget*)> act) {
+        test::WhenModal person(std::move(act));
+        return CWarningBox::Accepted(nullptr);
+    };
+    EXPECT_TRUE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }));
+    EXPECT_FALSE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }));
+    EXPECT_FALSE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_C, Qt::AltModifier); }));
+    EXPECT_TRUE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_A, Qt::AltModifier); }));
+}
+
+TEST(HyperLink, TurnsPurpleOnceOpenedAndReportsAFailure) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About Quorin");
+    const QList<QLabel*> labels = about.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+        return label->text() == QStringLiteral("Quorin Version ") + kQuorinVersion;
+    }));
+    CHyperLink* link = about.SupportLink();
+    EXPECT_EQ(link->Url().scheme(), "mailto");
+    EXPECT_EQ(about.WebLink()->Url().scheme(), "https");
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(link->TextColor(), QColor(0, 0, 255));
+
+    test::MessageRecorder messages;
+    link->SetMessages(&messages);
+    std::vector<QUrl> opened;
+    bool succeeds = false;
+    link->SetOpener([&](const QUrl& url) { opened.push_back(url); return succeeds; });
+    about.show();
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Error opening \"" + link->Target().toStdString() + "\"!");
+    EXPECT_EQ(messages.shown[0].caption, "Error!");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::kError);
+    EXPECT_EQ(link->TextColor(), QColor(0, 0, 255));
+
+    succeeds = true;
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_TRUE(link->Visited());
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+    EXPECT_EQ(opened.size(), 2u);
+    link->SetLinking(false);
+    EXPECT_EQ(link->TextColor(), QColor(Qt::black));
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(opened.size(), 2u);
+}
+
+// Catches the URLs the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void Open(const QUrl& url) { urls.push_back(url); }
+public:
+    std::vector<QUrl> urls;
+};
+
+TEST(Manual, HelpOpensTheManualAtSectionsItHas) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    for (const QString& section : {kManualMainWindow, kManualFontDialog, kManualDeleteFontMap, kManualCommandLine,
+                                   kManualArchives}) {
+        OpenManual(nullptr, section);
+        ASSERT_FALSE(catcher.urls.empty());
+        QUrl url = catcher.urls.back();
+        EXPECT_EQ(url.fragment(), section);
+        QFile manual(url.toLocalFile());
+        ASSERT_TRUE(manual.open(QIODevice::ReadOnly)) << url.toString().toStdString();
+        EXPECT_TRUE(manual.readAll().contains(("id=\"" + section + "\"").toUtf8())) << section.toStdString();
+    }
+    QDesktopServices::unsetUrlHandler("file");
+}
+
+}  // namespace
+}  // namespace quorin
+
+#include "small_dialogs_test.moc"

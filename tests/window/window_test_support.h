@@ -1,0 +1,53 @@
+#pragma once
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "app/user_messages.h"
+
+namespace quorin::test {
+
+// Records the messages shown and gives the answers queued, in order; without
+// one it answers No to a question and OK otherwise.
+class MessageRecorder : public UserMessages {
+public:
+    MessageAnswer Show(const UserMessage& message) override {
+        shown.push_back(message);
+        if (answers.empty()) return message.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
+        MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<UserMessage> shown;
+    std::deque<MessageAnswer> answers;
+};
+
+// Runs `act` on the next modal dialog once it is up (from the event loop of
+// whatever waits for it), so a test can answer a dialog it then opens. Stops
+// waiting when it goes out of scope.
+class WhenModal {
+public:
+    explicit WhenModal(std::function<void(QWidget*)> act);
+    ~WhenModal();
+    WhenModal(const WhenModal&) = delete;
+    WhenModal& operator=(const WhenModal&) = delete;
+
+private:
+    QTimer* poll_;
+};
+
+// Alt and a letter, as a person presses a mnemonic; waits out the button's
+// animated click.
+void PressAlt(QWidget* window, Qt::Key key);
+
+// A fresh INI file in the temporary settings folder.
+QString FreshSettingsFile();
+
+// Shows `window` and waits until it takes the keyboard.
+void ShowActive(QWidget& window);
+
+}  // namespace quorin::test
