@@ -7,7 +7,7 @@ packages=(g++ cmake make pkg-config qt6-base-dev libfontconfig-dev fontconfig he
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core
-             parallel)
+             parallel xvfb xdotool desktop-file-utils)
 fi
 
 missing=()
