@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -247,6 +249,79 @@ TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {
     EXPECT_EQ(asked, 2);  // Arial and Times New Roman
     EXPECT_EQ(FolderNames(folder.Path()).size(), 8u);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Every Alt key reaches its control (the controls win over the Tools and
+// Help menus' letters), Tab walks the controls in their listed order, F10
+// opens the menus, and Alt+X exits.
+TEST_F(MainWindow, KeyboardAsInADialog) {
+    qputenv("QUORIN_SOFFICE", "/bin/true");  // an engine, so the Word box takes part
+    auto window = Open();
+    ShowActive(*window);
+    const std::vector<std::string> order = {kFileNamesName, "browse", kOutputFolderName, "changeFolder",
+                                            "convertToWord", "reverseParentheses", "reverseTabAlignment",
+                                            "rightToLeftDocument", "convert", "exit"};
+    Control(*window, kFileNamesName)->setFocus();
+    for (const std::string& name : order) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    PressAlt(window.get(), Qt::Key_O);
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+    PressAlt(window.get(), Qt::Key_N);
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kFileNamesName));
+    for (auto [key, name] : {std::pair{Qt::Key_W, "convertToWord"}, {Qt::Key_R, "reverseParentheses"},
+                             {Qt::Key_T, "reverseTabAlignment"}, {Qt::Key_V, "rightToLeftDocument"}}) {
+        bool before = Control<QCheckBox>(*window, name)->isChecked();
+        PressAlt(window.get(), key);
+        EXPECT_NE(Control<QCheckBox>(*window, name)->isChecked(), before) << name;
+    }
+    for (auto [key, title] : {std::pair{Qt::Key_B, "Open"}, {Qt::Key_H, "Choose a folder for your new files"}}) {
+        QString seen;
+        WhenModal close([&seen](QWidget* modal) {
+            seen = modal->windowTitle();
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        });
+        PressAlt(window.get(), key);
+        QTest::qWaitFor([&] { return !seen.isEmpty(); }, 2000);
+        EXPECT_EQ(seen, title);
+        ShowActive(*window);  // the offscreen platform gives the keyboard back to no one
+    }
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    auto* menuBar = window->findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    ASSERT_NE(menuBar->activeAction(), nullptr);
+    EXPECT_EQ(menuBar->activeAction()->text(), "&File");
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    PressAlt(window.get(), Qt::Key_X);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Declining the start-up warning ends the program, and the window still
+// writes its options and folder as it goes.
+TEST_F(MainWindow, DecliningTheWarningStillWritesTheSettings) {
+    {
+        auto window = Open();
+        Control<QCheckBox>(*window, "rightToLeftDocument")->setChecked(true);
+        WhenModal decline([](QWidget* modal) { QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection); });
+        EXPECT_FALSE(window->ShowStartupWarning());
+    }
+    EXPECT_EQ(Settings().value("Options/MainForm").toInt(), 1 | 4);
+    EXPECT_FALSE(Settings().value("Directories/BrowseSave").toString().isEmpty());
+}
+
+TEST_F(MainWindow, DroppedFilesFillTheNames) {
+    auto window = Open();
+    ShowActive(*window);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(In("a.wp")), QUrl::fromLocalFile(In("b|c.wp"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList({In("a.wp"), In("b|c.wp")}));
 }
 
 TEST(WindowStart, WindowForNoArgumentsOrPathsOnly) {
