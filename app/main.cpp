@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     return quorin::RunDialog(argc, argv, files);
 }
 
-// fontconfig keeps its configuration for the life of the process; a sanitized
-// build would otherwise report it as a leak at exit.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so"; }
+// fontconfig keeps its configuration, and D-Bus (which Qt uses on the
+// desktop) a connection, for the life of the process; a sanitized build would
+// otherwise report them as leaks at exit.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so"; }

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -20,6 +21,7 @@
 #include "support/wp_builder.h"
 #include "window/dialog_run.h"
 #include "window/font_select_dialog.h"
+#include "window/message_boxes.h"
 #include "window/progress_dlg.h"
 #include "window/quorin_dlg.h"
 #include "window_test_support.h"
@@ -77,6 +79,7 @@ TEST_F(MainWindow, FirstStartStoredFolderAndOptionsWithoutWordEngine) {
         for (const char* name : {"reverseTabAlignment", "rightToLeftDocument", "convertToWord"})
             EXPECT_FALSE(Control<QCheckBox>(*window, name)->isChecked()) << name;
         EXPECT_EQ(Control<QLineEdit>(*window, kOutputFolderName)->text(), documents);
+        EXPECT_FALSE(window->windowIcon().pixmap(32).isNull());
     }
     // Every option on, Word included, and a folder that has since gone: the
     // Word box stays off and disabled, and says why; the folder falls back.
@@ -192,6 +195,7 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             ASSERT_NE(progress, nullptr);
             EXPECT_TRUE(progress->isVisible());
             EXPECT_TRUE(progress->isModal());
+            EXPECT_FALSE(Control(*window, "convert")->isEnabled());
             EXPECT_FALSE(window->close());
             window->Exit();
             QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -322,6 +326,48 @@ TEST_F(MainWindow, DroppedFilesFillTheNames) {
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList({In("a.wp"), In("b|c.wp")}));
+}
+
+// Each kind of message as a box: its caption, text, icon and buttons, and the
+// answer of the key a person presses (Escape is Cancel, or No).
+TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
+    struct Case {
+        MessageIcon icon;
+        MessageButtons buttons;
+        QMessageBox::Icon boxIcon;
+        QMessageBox::StandardButtons boxButtons;
+        Qt::Key key;
+        MessageAnswer answer;
+    };
+    const Case cases[] = {
+        {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
+         Qt::Key_Escape, MessageAnswer::kCancel},
+        {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
+         Qt::Key_Return, MessageAnswer::kOk},
+        {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+         Qt::Key_Return, MessageAnswer::kYes},
+        {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+         Qt::Key_Escape, MessageAnswer::kNo},
+        {MessageIcon::kExclamation, MessageButtons::kOk, QMessageBox::Warning, QMessageBox::Ok, Qt::Key_Escape,
+         MessageAnswer::kOk},
+        {MessageIcon::kInformation, MessageButtons::kOk, QMessageBox::Information, QMessageBox::Ok, Qt::Key_Return,
+         MessageAnswer::kOk},
+    };
+    QWidget owner;
+    CMessageBoxes boxes(&owner);
+    for (const Case& c : cases) {
+        WhenModal check([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Error!");
+            EXPECT_EQ(box->text(), "<b>C:\\x</b>\n\"y\"!");
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), c.boxIcon);
+            EXPECT_EQ(box->standardButtons(), c.boxButtons);
+            QTest::keyClick(box, c.key);
+        });
+        EXPECT_EQ(boxes.Show({"<b>C:\\x</b>\n\"y\"!", "Error!", c.icon, c.buttons}), c.answer);
+    }
 }
 
 TEST(WindowStart, WindowForNoArgumentsOrPathsOnly) {
