@@ -342,15 +342,11 @@ TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
     const Case cases[] = {
         {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
          Qt::Key_Escape, MessageAnswer::kCancel},
-        {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
-         Qt::Key_Return, MessageAnswer::kOk},
         {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          Qt::Key_Return, MessageAnswer::kYes},
         {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          Qt::Key_Escape, MessageAnswer::kNo},
         {MessageIcon::kExclamation, MessageButtons::kOk, QMessageBox::Warning, QMessageBox::Ok, Qt::Key_Escape,
-         MessageAnswer::kOk},
-        {MessageIcon::kInformation, MessageButtons::kOk, QMessageBox::Information, QMessageBox::Ok, Qt::Key_Return,
          MessageAnswer::kOk},
     };
     QWidget owner;
