@@ -6,7 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$root/build/screenshots}
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORIN_BUILD_TESTS=OFF >/dev/null
+# BUILD may name an existing build folder; a new one is configured without the tests.
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORIN_BUILD_TESTS=OFF >/dev/null
+fi
 cmake --build "$build" -j2 --target quorin_screenshots >/dev/null
 
 settings=$(mktemp -d)

@@ -1,5 +1,8 @@
 #include "window/dialog_font_resolver.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include "fonts/font_key.h"
 #include "window/font_select_dialog.h"
 
@@ -10,12 +13,14 @@ DialogFontResolver::DialogFontResolver(const FontMap& map, const FontCatalog& ca
     : map_(map), catalog_(catalog), messages_(messages), options_(options), parent_(parent) {}
 
 FontSubstitutes DialogFontResolver::LookupSubstitutes(const std::string& wordPerfectName) {
+    Q_ASSERT_X(QThread::currentThread() == QCoreApplication::instance()->thread(), "DialogFontResolver",
+               "widgets live on the window's thread: reach it through a blocking queued call");
     // Font names are bytes of the document; Latin-1 keeps every byte distinct.
     QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));
     FontChoice choice = map_.Lookup(key);
     if (!choice.Complete() && !options_.CancelRequested()) {
         CFontSelectDialog dialog(map_, catalog_, messages_, options_, parent_);
-        choice = dialog.LookupSubstitutes(key);
+        choice = dialog.Ask(key);
     }
     return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};
 }

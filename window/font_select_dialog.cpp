@@ -168,9 +168,8 @@ void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored
     englishList_->setFocus();
 }
 
-FontChoice CFontSelectDialog::LookupSubstitutes(const QString& fontKey) {
+FontChoice CFontSelectDialog::Ask(const QString& fontKey) {
     FontChoice stored = map_.Lookup(fontKey);
-    if (stored.Complete()) return stored;
     Prepare(fontKey, stored);
     if (exec() != QDialog::Accepted) return stored;
     FontChoice chosen = Selections();
@@ -244,8 +243,8 @@ bool AskDeleteFontMap(QWidget* parent, const FontMap& map) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Quorin"), QString::fromUtf8(kDeleteFontMapQuestion),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, parent);
     box.setDefaultButton(QMessageBox::Yes);
-    // The question has its own line breaks.
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) label->setWordWrap(false);
+    // Wide enough for the question's own lines, so they are not broken again.
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 26em; }"));
     // Help shows the manual and leaves the question open.
     int answer = QMessageBox::NoButton;
     while ((answer = box.exec()) == QMessageBox::Help) OpenManual(parent, kManualDeleteFontMap);

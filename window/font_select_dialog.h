@@ -27,11 +27,11 @@ public:
     CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
                       ConversionOptions& options, QWidget* parent = nullptr);
 
-    // The substitutes of a font key: the map's when it holds all three;
-    // otherwise the dialog is shown modally and, on OK, the selections are
-    // stored in the map and returned. On Cancel the map's entries (possibly
-    // empty) come back and the cancel request is set.
-    FontChoice LookupSubstitutes(const QString& fontKey);
+    // Asks for the substitutes of a font key, modally, starting from the
+    // map's entries; on OK the selections are stored in the map and returned.
+    // On Cancel the map's entries (possibly empty) come back and the cancel
+    // request is set.
+    FontChoice Ask(const QString& fontKey);
 
     // Shows the font key and preselects the stored entries, or the entries
     // nearest the key where nothing is stored.

@@ -87,6 +87,7 @@ CStartupTipsDlg::CStartupTipsDlg(QWidget* parent) : QDialog(parent) {
     auto* nextButton = new QPushButton(QStringLiteral("&Next tip"));
     auto* closeButton = new QPushButton(QStringLiteral("&Close"));
     closeButton->setDefault(true);
+    closeButton->setFocus();
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture);

@@ -123,7 +123,8 @@ TEST_F(FontDialog, PreselectsNearestEntriesAndCrossSelectsTheOtherLanguage) {
     Open("Times", {"Arial (Western)", "", "Traditional Arabic (Arabic)"});
     EXPECT_EQ(Current("englishList"), "Arial (Western)");
     EXPECT_EQ(Current("arabicList"), "Traditional Arabic (Arabic)");
-    List("hebrewList")->setCurrentRow(0);
+    List("hebrewList")->setCurrentRow(1);
+    List("hebrewList")->setCurrentRow(0);  // Arial (Hebrew), which would draw the Arabic list to Arial
     EXPECT_EQ(Current("arabicList"), "Traditional Arabic (Arabic)");
     Click("arabicButton");
     List("arabicList")->setCurrentRow(0);  // no Hebrew stored: follows the Arabic choice
@@ -169,7 +170,7 @@ TEST_F(DialogResolver, OkStoresTheChoiceTheFilterAndTheLanguage) {
 
     // Now the map answers alone.
     bool shown = false;
-    test::WhenModal watch([&shown](QWidget* modal) { shown = true; modal->close(); });
+    test::WhenModal watch([&shown](QWidget* modal) { shown = true; modal->hide(); });
     EXPECT_EQ(Lookup("Times").arabic, "Traditional Arabic (Arabic)");
     QTest::qWait(50);
     EXPECT_FALSE(shown);
@@ -196,8 +197,31 @@ TEST_F(DialogResolver, CancelAsksFirstAndYesCancelsWithoutStoring) {
     EXPECT_EQ(map.FontType(), kAllFonts);
 
     // The batch is cancelled: no more questions.
+    bool asked = false;
+    test::WhenModal watch([&asked](QWidget* modal) { asked = true; modal->hide(); });
     EXPECT_EQ(Lookup("Helve").english, "");
+    EXPECT_FALSE(asked);
     EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+TEST_F(FontDialog, HelpOpensTheManualAtTheDialogsSection) {
+    test::UrlCatcher catcher;
+    Open("Times");
+    test::PressAlt(dialog.get(), Qt::Key_H);
+    ASSERT_EQ(catcher.urls.size(), 1u);
+    EXPECT_EQ(catcher.urls[0].fragment(), "font-dialog");
+    EXPECT_TRUE(dialog->isVisible());
+
+    // Delete FontMap's Help leaves the question open.
+    std::unique_ptr<test::WhenModal> then;
+    test::WhenModal person([&then](QWidget* modal) {
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Help)->click();
+        then = std::make_unique<test::WhenModal>(
+            [](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
+    });
+    EXPECT_FALSE(AskDeleteFontMap(nullptr, map));
+    ASSERT_EQ(catcher.urls.size(), 2u);
+    EXPECT_EQ(catcher.urls[1].fragment(), "delete-fontmap");
 }
 
 TEST_F(FontDialog, DeleteFontMapAsksAndKeepsTheFilterAndLanguage) {

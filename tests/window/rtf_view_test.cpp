@@ -22,10 +22,10 @@ QTextCharFormat FormatOf(QTextDocument& document, const QString& text, int from 
 TEST(RtfView, ShowsTextWithItsFormatting) {
     QTextDocument document;
     RenderRtf("{\\rtf1{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1 Mono;}}{\\colortbl ;\\red0\\green0\\blue255;}"
-              "\\pard\\qc\\fs28 {\\b bold}\\par\\qj\\fs20 a {\\ul\\cf1 link} {\\f1 mono} \\'e9\\u1488?x "
+              "\\pard\\qc\\fs28 {\\b bold\\b0  plain}\\par\\qj\\fs20 a {\\ul\\cf1 link} {\\f1 mono} \\'e9\\u1488?x "
               "\\{\\\\i\\} {\\*\\unknown hidden}{\\info{\\title hidden}}end\\par}",
               document);
-    EXPECT_EQ(document.toPlainText(), QString::fromUtf8("bold\na link mono \xc3\xa9\xd7\x90x {\\i} end"));
+    EXPECT_EQ(document.toPlainText(), QString::fromUtf8("bold plain\na link mono \xc3\xa9\xd7\x90x {\\i} end"));
     EXPECT_EQ(document.blockCount(), 2);
     EXPECT_EQ(document.firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
     EXPECT_EQ(document.lastBlock().blockFormat().alignment(), Qt::AlignJustify);
@@ -34,6 +34,7 @@ TEST(RtfView, ShowsTextWithItsFormatting) {
     EXPECT_EQ(bold.fontWeight(), QFont::Bold);
     EXPECT_EQ(bold.fontPointSize(), 14);
     EXPECT_EQ(bold.fontFamilies().toStringList(), QStringList("Times New Roman"));
+    EXPECT_EQ(FormatOf(document, "plain").fontWeight(), QFont::Normal);
     QTextCharFormat link = FormatOf(document, "link");
     EXPECT_TRUE(link.fontUnderline());
     EXPECT_EQ(link.foreground().color(), QColor(0, 0, 255));

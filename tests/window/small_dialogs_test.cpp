@@ -165,18 +165,8 @@ TEST(HyperLink, TurnsPurpleOnceOpenedAndReportsAFailure) {
     EXPECT_EQ(opened.size(), 2u);
 }
 
-// Catches the URLs the program asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void Open(const QUrl& url) { urls.push_back(url); }
-public:
-    std::vector<QUrl> urls;
-};
-
 TEST(Manual, HelpOpensTheManualAtSectionsItHas) {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    test::UrlCatcher catcher;
     for (const QString& section : {kManualMainWindow, kManualFontDialog, kManualDeleteFontMap, kManualCommandLine,
                                    kManualArchives}) {
         OpenManual(nullptr, section);
@@ -187,10 +177,7 @@ TEST(Manual, HelpOpensTheManualAtSectionsItHas) {
         ASSERT_TRUE(manual.open(QIODevice::ReadOnly)) << url.toString().toStdString();
         EXPECT_TRUE(manual.readAll().contains(("id=\"" + section + "\"").toUtf8())) << section.toStdString();
     }
-    QDesktopServices::unsetUrlHandler("file");
 }
 
 }  // namespace
 }  // namespace quorin
-
-#include "small_dialogs_test.moc"

@@ -1,5 +1,7 @@
 #pragma once
+#include <QDesktopServices>
 #include <QString>
+#include <QUrl>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -43,6 +45,20 @@ private:
 // Alt and a letter, as a person presses a mnemonic; waits out the button's
 // animated click.
 void PressAlt(QWidget* window, Qt::Key key);
+
+// Catches the files and links the program asks the desktop to open, while it lives.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    std::vector<QUrl> urls;
+
+public slots:
+    void Open(const QUrl& url) { urls.push_back(url); }
+};
 
 // A fresh INI file in the temporary settings folder.
 QString FreshSettingsFile();
