@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "app/run_quorin.h"
+#include "app/word_export.h"
 #include "fonts/font_map.h"
 #include "support/wp_builder.h"
 #include "window/dialog_run.h"
@@ -171,6 +172,20 @@ TEST_F(MainWindow, AFailedFileKeepsTheNames) {
     EXPECT_TRUE(Exists(folder / "a.wp.rtf"));
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
     EXPECT_FALSE(window->Busy());
+}
+
+// With LibreOffice at hand, the Word box makes Word documents in place of the RTF files.
+TEST_F(MainWindow, WordBoxWritesWordDocuments) {
+    qunsetenv("QUORIN_SOFFICE");
+    if (FindWordEngine().empty()) GTEST_SKIP() << "no soffice";
+    WriteFile(folder / "a.wp", WpDocument().Body("A short letter.\n").Build());
+    Settings().setValue("Directories/BrowseSave", In(""));
+    auto window = Open();
+    Control<QCheckBox>(*window, "convertToWord")->setChecked(true);
+    Control<QLineEdit>(*window, kFileNamesName)->setText(In("a.wp"));
+    window->Convert();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(FolderNames(folder.Path()), (std::vector<std::string>{"a.wp", "a.wp.docx"}));
 }
 
 // Cancel, Escape and the close box of the progress dialog while the batch
