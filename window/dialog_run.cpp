@@ -6,7 +6,10 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 
+#include "app/quorin_main.h"
+#include "app/usage_text.h"
 #include "window/quorin_dlg.h"
 
 namespace quorin {
@@ -24,8 +27,24 @@ bool HasDisplay() {
     return false;
 }
 
+namespace {
+
+// Qt ends the process when it cannot reach the display it was told of (a
+// DISPLAY left over from a closed session): say what the command line can do
+// instead and exit as for a usage error.
+void ExitWhenTheDisplayFails(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    std::cerr << text.toLocal8Bit().constData() << "\n";
+    if (type != QtFatalMsg) return;
+    std::cerr << UsageText() << kNeedsGraphicalSession;
+    std::_Exit(kExitUsage);
+}
+
+}  // namespace
+
 int RunDialog(int argc, char** argv, const QStringList& files) {
+    QtMessageHandler usual = qInstallMessageHandler(ExitWhenTheDisplayFails);
     QApplication application(argc, argv);
+    qInstallMessageHandler(usual);
     QStringList paths;
     // Names given relative to where quorin was started stay valid from anywhere.
     for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();

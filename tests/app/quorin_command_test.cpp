@@ -155,11 +155,14 @@ TEST_F(Command, UsageHelpAndVersion) {
     // No arguments, or file paths only, ask for the window: without a display
     // that is the usage and a word on why, never a crash.
     std::map<std::string, std::string> noDisplay{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
-    for (std::vector<std::string> window : {std::vector<std::string>{}, {"a.wp", "b.wp"}}) {
-        QuorinRun run = RunQuorin(folder.Path(), window, {}, noDisplay);
+    std::map<std::string, std::string> goneDisplay{{"DISPLAY", ":987"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    for (auto [window, environment] : {std::pair{std::vector<std::string>{}, noDisplay},
+                                       {std::vector<std::string>{"a.wp", "b.wp"}, noDisplay},
+                                       {std::vector<std::string>{}, goneDisplay}}) {
+        QuorinRun run = RunQuorin(folder.Path(), window, {}, environment);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.substr(0, bare.out.size()), bare.out);
+        EXPECT_NE(run.err.find(bare.out), std::string::npos);
         EXPECT_NE(run.err.find("needs a graphical session"), std::string::npos);
     }
     QuorinRun wrong = Run({"-F", "a.wp", "-o", "out"});
