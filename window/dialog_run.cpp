@@ -50,8 +50,12 @@ int RunDialog(int argc, char** argv, const QStringList& files) {
     for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();
     CQuorinDlg window(paths);
     if (!window.ShowStartupWarning()) return 0;
+    // Not exec(): a modal main window would keep the tutorial beside it from
+    // taking input.
+    QObject::connect(&window, &QDialog::finished, &application, &QCoreApplication::quit);
+    window.show();
     QTimer::singleShot(0, &window, &CQuorinDlg::OfferTips);
-    window.exec();
+    application.exec();
     return 0;
 }
 
