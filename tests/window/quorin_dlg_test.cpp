@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -341,6 +342,25 @@ TEST_F(MainWindow, DroppedFilesFillTheNames) {
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList({In("a.wp"), In("b|c.wp")}));
+}
+
+// The dialog appears with the batch's first call and follows the bar: three
+// files of 20 steps, half of the second file done, is half the bar.
+TEST(ProgressDialog, ShowsTheFileAndThePercentage) {
+    MessageRecorder messages;
+    ConversionOptions options;
+    CProgressDlg progress(messages, options, nullptr);
+    EXPECT_FALSE(progress.isVisible());
+    progress.ShowFileName("/home/dana/Letters/a.wp");
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.FileName(), "/home/dana/Letters/a.wp");
+    progress.SetRange(0, 60);
+    progress.SetStep(1);
+    for (int step = 0; step < 30; ++step) progress.StepIt();
+    EXPECT_EQ(progress.PercentText(), "50%");
+    EXPECT_EQ(progress.findChild<QProgressBar*>()->value(), 30);
+    for (int step = 0; step < 30; ++step) progress.StepIt();
+    EXPECT_EQ(progress.PercentText(), "100%");
 }
 
 // Each kind of message as a box: its caption, text, icon and buttons, and the
