@@ -9,7 +9,8 @@ namespace quorin {
 constexpr int kStepsPerFile = 20;
 
 // The progress display of a batch: the bar the tracker drives, the current
-// file's name, and its end.
+// file's path (as the batch names it; the terminal shows it in capitals), and
+// its end.
 class BatchProgressView : public ProgressView {
 public:
     virtual void ShowFileName(const std::string& name) = 0;

@@ -1,7 +1,27 @@
+#include <QStringList>
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "app/quorin_main.h"
+#include "app/usage_text.h"
+#include "window/dialog_run.h"
 
-int main(int argc, char** argv) { return quorin::RunQuorin(argc, argv); }
+// No arguments, or file paths only, open the window; anything else is the
+// command line, which needs no display.
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (!quorin::StartsWindow(arguments)) return quorin::RunQuorin(argc, argv);
+    if (!quorin::HasDisplay()) {
+        std::cerr << quorin::UsageText() << quorin::kNeedsGraphicalSession;
+        return quorin::kExitUsage;
+    }
+    QStringList files;
+    for (const std::string& argument : arguments) files << QString::fromLocal8Bit(argument);
+    return quorin::RunDialog(argc, argv, files);
+}
 
-// fontconfig keeps its configuration for the life of the process; a sanitized
-// build would otherwise report it as a leak at exit.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so"; }
+// fontconfig keeps its configuration, and D-Bus (which Qt uses on the
+// desktop) a connection, for the life of the process; a sanitized build would
+// otherwise report them as leaks at exit.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so"; }

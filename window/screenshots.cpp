@@ -12,6 +12,8 @@
 #include "fonts/fontconfig_catalog.h"
 #include "window/about_dlg.h"
 #include "window/font_select_dialog.h"
+#include "window/progress_dlg.h"
+#include "window/quorin_dlg.h"
 #include "window/startup_tips_dlg.h"
 #include "window/tutorial_dlg.h"
 #include "window/warning_box.h"
@@ -49,6 +51,17 @@ int main(int argc, char** argv) {
     quorin::FontconfigCatalog catalog;
     NoMessages messages;
     quorin::ConversionOptions options;
+
+    quorin::CQuorinDlg window({QStringLiteral("/home/dana/letters/LETTER"), QStringLiteral("/home/dana/letters/REPORT.WP5")});
+    ok &= Save(window, folder, QStringLiteral("quorin_dlg"));
+
+    quorin::CProgressDlg progress(messages, options, nullptr);
+    progress.setWindowModality(Qt::NonModal);
+    progress.SetRange(0, 40);
+    progress.SetStep(1);
+    progress.ShowFileName("/home/dana/letters/REPORT.WP5");
+    for (int step = 0; step < 18; ++step) progress.StepIt();
+    ok &= Save(progress, folder, QStringLiteral("progress_dlg"));
 
     quorin::CFontSelectDialog fontDialog(map, catalog, messages, options);
     fontDialog.Prepare(QStringLiteral("Times"), {});

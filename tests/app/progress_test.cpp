@@ -116,8 +116,8 @@ TEST(TerminalConsole, ProgressLineIsUpdatedInPlaceAndClearedForMessages) {
     TerminalConsole console(out, 30);
     console.SetRange(0, 40);
     console.SetStep(1);
-    console.ShowFileName("/HOME/USER/LETTERS/A-RATHER-LONG-NAME.WP");
-    EXPECT_EQ(out.str(), "\r.../A-RATHER-LONG-NAME.WP  0%\x1b[K");
+    console.ShowFileName("/home/user/letters/a-rather-long-name.wp");
+    EXPECT_EQ(out.str(), "\r.../a-rather-long-name.wp  0%\x1b[K");
     out.str("");
     for (int i = 0; i < 20; ++i) console.StepIt();
     EXPECT_NE(out.str().find("50%\x1b[K"), std::string::npos);

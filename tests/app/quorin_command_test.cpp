@@ -146,11 +146,25 @@ TEST_F(Command, FilterFormFailureWritesOnlyTheMessage) {
 }
 
 TEST_F(Command, UsageHelpAndVersion) {
-    QuorinRun bare = Run({});
+    QuorinRun bare = Run({"-h"});
     EXPECT_EQ(bare.status, 0);
     EXPECT_EQ(bare.out.substr(0, 57), "Quorin - Converts Wordperfect 5.x files to RTF and Word.\n");
     EXPECT_NE(bare.out.find("-p\tReverse Parenthesis\n"), std::string::npos);
+    EXPECT_EQ(Run({"-?"}).out, bare.out);
     EXPECT_EQ(Run({"-h", "-f", "a.wp", "-o", "out"}).out, bare.out);
+    // No arguments, or file paths only, ask for the window: without a display
+    // that is the usage and a word on why, never a crash.
+    std::map<std::string, std::string> noDisplay{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    std::map<std::string, std::string> goneDisplay{{"DISPLAY", ":987"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    for (auto [window, environment] : {std::pair{std::vector<std::string>{}, noDisplay},
+                                       {std::vector<std::string>{"a.wp", "b.wp"}, noDisplay},
+                                       {std::vector<std::string>{}, goneDisplay}}) {
+        QuorinRun run = RunQuorin(folder.Path(), window, {}, environment);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(bare.out), std::string::npos);
+        EXPECT_NE(run.err.find("needs a graphical session"), std::string::npos);
+    }
     QuorinRun wrong = Run({"-F", "a.wp", "-o", "out"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.out, "");

@@ -1,0 +1,413 @@
+// The main window driven as a person would: its settings, Browse, Convert and
+// the progress dialog, with the messages recorded instead of shown.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+
+#include "app/run_quorin.h"
+#include "app/word_export.h"
+#include "fonts/font_map.h"
+#include "support/wp_builder.h"
+#include "window/dialog_run.h"
+#include "window/font_select_dialog.h"
+#include "window/message_boxes.h"
+#include "window/progress_dlg.h"
+#include "window/quorin_dlg.h"
+#include "window_test_support.h"
+
+namespace quorin::test {
+namespace {
+
+// Font answers given at once, with a hook that runs (on the window's thread)
+// at the first question, while the batch is waiting in the middle of a file.
+struct HookedFonts : FontResolver {
+    std::function<void()> atFirstQuestion;
+    int questions = 0;
+    FontSubstitutes LookupSubstitutes(const std::string&) override {
+        if (questions++ == 0 && atFirstQuestion) atFirstQuestion();
+        return {"DejaVu Sans", "DejaVu Sans", "DejaVu Sans"};
+    }
+};
+
+struct MainWindow : ::testing::Test {
+    TemporaryFolder folder;
+    MessageRecorder messages;
+    HookedFonts fonts;
+
+    void SetUp() override {
+        qputenv("QUORIN_SOFFICE", "none");
+        Settings().clear();
+    }
+    static QSettings Settings() { return QSettings(FontMap().SettingsFile(), QSettings::IniFormat); }
+    QString In(const std::string& name) const { return QString::fromStdString(folder / name); }
+
+    std::unique_ptr<CQuorinDlg> Open() {
+        auto window = std::make_unique<CQuorinDlg>();
+        window->SetMessages(&messages);
+        window->SetFontResolver(&fonts);
+        return window;
+    }
+    template <class T = QWidget>
+    static T* Control(CQuorinDlg& window, const char* name) {
+        T* control = window.findChild<T*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> captions;
+        for (const UserMessage& message : messages.shown) captions.push_back(message.caption);
+        return captions;
+    }
+};
+
+TEST_F(MainWindow, FirstStartStoredFolderAndOptionsWithoutWordEngine) {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    {
+        auto window = Open();
+        EXPECT_TRUE(Control<QCheckBox>(*window, "reverseParentheses")->isChecked());
+        for (const char* name : {"reverseTabAlignment", "rightToLeftDocument", "convertToWord"})
+            EXPECT_FALSE(Control<QCheckBox>(*window, name)->isChecked()) << name;
+        EXPECT_EQ(Control<QLineEdit>(*window, kOutputFolderName)->text(), documents);
+        EXPECT_FALSE(window->windowIcon().pixmap(32).isNull());
+    }
+    // Every option on, Word included, and a folder that has since gone: the
+    // Word box stays off and disabled, and says why; the folder falls back.
+    Settings().setValue("Options/MainForm", 15);
+    Settings().setValue("Directories/BrowseSave", In("gone"));
+    {
+        auto window = Open();
+        QCheckBox* word = Control<QCheckBox>(*window, "convertToWord");
+        EXPECT_FALSE(word->isChecked());
+        EXPECT_FALSE(word->isEnabled());
+        EXPECT_NE(word->toolTip().indexOf("LibreOffice (soffice)"), -1);
+        EXPECT_EQ(Control<QLineEdit>(*window, kOutputFolderName)->text(), documents);
+        Control<QCheckBox>(*window, "reverseTabAlignment")->click();
+    }
+    EXPECT_EQ(Settings().value("Options/MainForm").toInt(), 1 | 4);  // bit 3 written as 0
+    EXPECT_EQ(Settings().value("Directories/BrowseSave").toString(), documents);
+    // A root folder and one written with a closing "/" are still found.
+    for (QString stored : {QString("/"), In("")}) {
+        Settings().setValue("Directories/BrowseSave", stored);
+        EXPECT_EQ(Control<QLineEdit>(*Open(), kOutputFolderName)->text(), stored);
+    }
+}
+
+TEST_F(MainWindow, ConvertWithEmptyFieldsSaysWhichIsMissing) {
+    auto window = Open();
+    ShowActive(*window);
+    PressAlt(window.get(), Qt::Key_C);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "You have to give an INFILE name!");
+    EXPECT_EQ(messages.shown[0].caption, "File Name?");
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kFileNamesName));
+    QTest::keyClicks(Control(*window, kFileNamesName), "a.wp");
+    Control<QLineEdit>(*window, kOutputFolderName)->clear();
+    QTest::keyClick(window.get(), Qt::Key_Return);  // Return is Convert
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "You have to give an OUTFILE name!");
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+}
+
+// Three files chosen in the file dialog, one holding "|": the field lists
+// them quoted, Convert writes exactly what the command line writes, and the
+// field is emptied since every file converted.
+TEST_F(MainWindow, ThreeFilesFromBrowseConvertAsTheCommandLineDoes) {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    std::string letter = WpDocument().Body("A short letter.\n").Build();
+    for (const char* name : {"a.wp", "b|c.wp", "d.wp"}) WriteFile(folder / name, letter);
+    std::filesystem::create_directory(folder / "window");
+    Settings().setValue("Directories/BrowseSave", In("window"));
+    Settings().setValue("Directories/BrowseOpen", In(""));
+    auto window = Open();
+    for (int round = 0; round < 2; ++round) {
+        WhenModal choose([](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->nameFilters(), QStringList{"WordPerfect Files (*)"});
+            dialog->selectFile("\"a.wp\" \"b|c.wp\" \"d.wp\"");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        window->Browse();
+    }
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(),
+              QuotedFileList({In("a.wp"), In("b|c.wp"), In("d.wp")}));
+    EXPECT_EQ(Settings().value("Directories/BrowseOpen").toString(), In(""));
+    ASSERT_EQ(messages.shown.size(), 1u);  // the note comes with the first Browse only
+    EXPECT_EQ(messages.shown[0].text,
+              "You can choose multiple files by holding down the\n\"Ctrl\" or \"Shift\" key while selecting your files!");
+    EXPECT_EQ(messages.shown[0].caption, "Attention!");
+
+    window->Convert();
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), "");
+    QuorinRun command = RunQuorin(folder.Path(), {"-f", "a.wp|\"b|c.wp\"|d.wp", "-o", "command", "-p"});
+    EXPECT_EQ(command.status, 0) << command.err;
+    EXPECT_EQ(FolderNames(folder / "window"), FolderNames(folder / "command"));
+    for (const char* name : {"a.wp.rtf", "b|c.wp.rtf", "d.wp.rtf"})
+        EXPECT_EQ(ReadFile(folder / "window/" + name), ReadFile(folder / "command/" + name)) << name;
+}
+
+TEST_F(MainWindow, AFailedFileKeepsTheNames) {
+    WriteFile(folder / "a.wp", WpDocument().Body("Fine.\n").Build());
+    WriteFile(folder / "b.wp", "not a document");
+    Settings().setValue("Directories/BrowseSave", In(""));
+    auto window = Open();
+    QString names = QuotedFileList({In("a.wp"), In("b.wp")});
+    Control<QLineEdit>(*window, kFileNamesName)->setText(names);
+    window->Convert();
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Error!"});
+    EXPECT_TRUE(window->LastOutcome().anyFailed);
+    EXPECT_TRUE(Exists(folder / "a.wp.rtf"));
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
+    EXPECT_FALSE(window->Busy());
+}
+
+// With LibreOffice at hand, the Word box makes Word documents in place of the RTF files.
+TEST_F(MainWindow, WordBoxWritesWordDocuments) {
+    qunsetenv("QUORIN_SOFFICE");
+    if (FindWordEngine().empty()) GTEST_SKIP() << "no soffice";
+    WriteFile(folder / "a.wp", WpDocument().Body("A short letter.\n").Build());
+    Settings().setValue("Directories/BrowseSave", In(""));
+    auto window = Open();
+    Control<QCheckBox>(*window, "convertToWord")->setChecked(true);
+    Control<QLineEdit>(*window, kFileNamesName)->setText(In("a.wp"));
+    window->Convert();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(FolderNames(folder.Path()), (std::vector<std::string>{"a.wp", "a.wp.docx"}));
+}
+
+// Cancel, Escape and the close box of the progress dialog while the batch
+// waits in its first file: the window cannot be closed meanwhile; No lets
+// every file convert, Yes ends the batch with "User Canceled!".
+TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
+    std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(folder / name, report);
+    for (MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
+        SCOPED_TRACE(answer == MessageAnswer::kYes ? "Yes" : "No");
+        std::string out = answer == MessageAnswer::kYes ? "yes" : "no";
+        std::filesystem::create_directory(folder / out);
+        Settings().setValue("Directories/BrowseSave", In(out));
+        messages.shown.clear();
+        messages.answers = {answer};
+        fonts.questions = 0;
+        auto window = Open();
+        ShowActive(*window);
+        bool checked = false;
+        fonts.atFirstQuestion = [&] {
+            CProgressDlg* progress = window->Progress();
+            ASSERT_NE(progress, nullptr);
+            EXPECT_TRUE(progress->isVisible());
+            EXPECT_TRUE(progress->isModal());
+            EXPECT_FALSE(Control(*window, "convert")->isEnabled());
+            EXPECT_FALSE(window->close());
+            window->Exit();
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+            EXPECT_TRUE(window->isVisible());
+            progress->CancelButton()->click();
+            if (answer == MessageAnswer::kNo) {  // Escape and the close box ask too
+                QTest::keyClick(progress, Qt::Key_Escape);
+                EXPECT_FALSE(progress->close());
+            }
+            EXPECT_TRUE(progress->isVisible());
+            checked = true;
+        };
+        Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")}));
+        window->Convert();
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(window->Progress(), nullptr);
+        ASSERT_GE(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
+        if (answer == MessageAnswer::kNo) {
+            EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Cancel?", "Cancel?"}));
+            EXPECT_EQ(FolderNames(folder / out), (std::vector<std::string>{"a.wp.rtf", "b.wp.rtf", "c.wp.rtf"}));
+        } else {
+            EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
+            EXPECT_EQ(messages.shown[1].text, "User Canceled!    ");
+            EXPECT_TRUE(window->LastOutcome().cancelled);
+            EXPECT_FALSE(Exists(folder / (out + "/c.wp.rtf")));
+            EXPECT_NE(Control<QLineEdit>(*window, kFileNamesName)->text(), "");
+        }
+        EXPECT_TRUE(window->close());  // closable again once the batch is over
+    }
+}
+
+// With the font dialog behind the font map, parallel conversions of several
+// copies of one document ask once per font of it.
+TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {
+    std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp", "d.wp"}) WriteFile(folder / name, report);
+    Settings().setValue("Directories/BrowseSave", In(""));
+    CQuorinDlg window;
+    window.SetMessages(&messages);
+    int asked = 0;
+    std::function<void(QWidget*)> answer = [&](QWidget* modal) {
+        if (qobject_cast<CFontSelectDialog*>(modal)) {
+            ++asked;
+            qobject_cast<QDialog*>(modal)->accept();
+        }
+    };
+    auto poll = std::make_unique<QTimer>();
+    QObject::connect(poll.get(), &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) answer(modal);
+    });
+    poll->start(5);
+    Control<QLineEdit>(window, kFileNamesName)->setText(In("*.wp"));
+    window.Convert();
+    EXPECT_EQ(asked, 2);  // Arial and Times New Roman
+    EXPECT_EQ(FolderNames(folder.Path()).size(), 8u);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// Every Alt key reaches its control (the controls win over the Tools and
+// Help menus' letters), Tab walks the controls in their listed order, F10
+// opens the menus, and Alt+X exits.
+TEST_F(MainWindow, KeyboardAsInADialog) {
+    qputenv("QUORIN_SOFFICE", "/bin/true");  // an engine, so the Word box takes part
+    auto window = Open();
+    ShowActive(*window);
+    const std::vector<std::string> order = {kFileNamesName, "browse", kOutputFolderName, "changeFolder",
+                                            "convertToWord", "reverseParentheses", "reverseTabAlignment",
+                                            "rightToLeftDocument", "convert", "exit"};
+    Control(*window, kFileNamesName)->setFocus();
+    for (const std::string& name : order) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    PressAlt(window.get(), Qt::Key_O);
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+    PressAlt(window.get(), Qt::Key_N);
+    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kFileNamesName));
+    for (auto [key, name] : {std::pair{Qt::Key_W, "convertToWord"}, {Qt::Key_R, "reverseParentheses"},
+                             {Qt::Key_T, "reverseTabAlignment"}, {Qt::Key_V, "rightToLeftDocument"}}) {
+        bool before = Control<QCheckBox>(*window, name)->isChecked();
+        PressAlt(window.get(), key);
+        EXPECT_NE(Control<QCheckBox>(*window, name)->isChecked(), before) << name;
+    }
+    for (auto [key, title] : {std::pair{Qt::Key_B, "Open"}, {Qt::Key_H, "Choose a folder for your new files"}}) {
+        QString seen;
+        WhenModal close([&seen](QWidget* modal) {
+            seen = modal->windowTitle();
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        });
+        PressAlt(window.get(), key);
+        QTest::qWaitFor([&] { return !seen.isEmpty(); }, 2000);
+        EXPECT_EQ(seen, title);
+        ShowActive(*window);  // the offscreen platform gives the keyboard back to no one
+    }
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    auto* menuBar = window->findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    ASSERT_NE(menuBar->activeAction(), nullptr);
+    EXPECT_EQ(menuBar->activeAction()->text(), "&File");
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    PressAlt(window.get(), Qt::Key_X);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Declining the start-up warning ends the program, and the window still
+// writes its options and folder as it goes.
+TEST_F(MainWindow, DecliningTheWarningStillWritesTheSettings) {
+    {
+        auto window = Open();
+        Control<QCheckBox>(*window, "rightToLeftDocument")->setChecked(true);
+        WhenModal decline([](QWidget* modal) { QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection); });
+        EXPECT_FALSE(window->ShowStartupWarning());
+    }
+    EXPECT_EQ(Settings().value("Options/MainForm").toInt(), 1 | 4);
+    EXPECT_FALSE(Settings().value("Directories/BrowseSave").toString().isEmpty());
+}
+
+TEST_F(MainWindow, DroppedFilesFillTheNames) {
+    auto window = Open();
+    ShowActive(*window);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(In("a.wp")), QUrl::fromLocalFile(In("b|c.wp"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList({In("a.wp"), In("b|c.wp")}));
+}
+
+// The dialog appears with the batch's first call and follows the bar: three
+// files of 20 steps, half of the second file done, is half the bar.
+TEST(ProgressDialog, ShowsTheFileAndThePercentage) {
+    MessageRecorder messages;
+    ConversionOptions options;
+    CProgressDlg progress(messages, options, nullptr);
+    EXPECT_FALSE(progress.isVisible());
+    progress.ShowFileName("/home/dana/Letters/a.wp");
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.FileName(), "/home/dana/Letters/a.wp");
+    progress.SetRange(0, 60);
+    progress.SetStep(1);
+    for (int step = 0; step < 30; ++step) progress.StepIt();
+    EXPECT_EQ(progress.PercentText(), "50%");
+    EXPECT_EQ(progress.findChild<QProgressBar*>()->value(), 30);
+    for (int step = 0; step < 30; ++step) progress.StepIt();
+    EXPECT_EQ(progress.PercentText(), "100%");
+}
+
+// Each kind of message as a box: its caption, text, icon and buttons, and the
+// answer of the key a person presses (Escape is Cancel, or No).
+TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
+    struct Case {
+        MessageIcon icon;
+        MessageButtons buttons;
+        QMessageBox::Icon boxIcon;
+        QMessageBox::StandardButtons boxButtons;
+        Qt::Key key;
+        MessageAnswer answer;
+    };
+    const Case cases[] = {
+        {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
+         Qt::Key_Escape, MessageAnswer::kCancel},
+        {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+         Qt::Key_Return, MessageAnswer::kYes},
+        {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+         Qt::Key_Escape, MessageAnswer::kNo},
+        {MessageIcon::kExclamation, MessageButtons::kOk, QMessageBox::Warning, QMessageBox::Ok, Qt::Key_Escape,
+         MessageAnswer::kOk},
+    };
+    QWidget owner;
+    CMessageBoxes boxes(&owner);
+    for (const Case& c : cases) {
+        WhenModal check([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Error!");
+            EXPECT_EQ(box->text(), "<b>C:\\x</b>\n\"y\"!");
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->icon(), c.boxIcon);
+            EXPECT_EQ(box->standardButtons(), c.boxButtons);
+            QTest::keyClick(box, c.key);
+        });
+        EXPECT_EQ(boxes.Show({"<b>C:\\x</b>\n\"y\"!", "Error!", c.icon, c.buttons}), c.answer);
+    }
+}
+
+TEST(WindowStart, WindowForNoArgumentsOrPathsOnly) {
+    EXPECT_TRUE(StartsWindow({}));
+    EXPECT_TRUE(StartsWindow({"a.wp", "/tmp/b c.wp", "missing.wp"}));
+    EXPECT_FALSE(StartsWindow({"a.wp", "-o", "out"}));
+    EXPECT_FALSE(StartsWindow({"-"}));
+    EXPECT_FALSE(StartsWindow({"--help"}));
+}
+
+}  // namespace
+}  // namespace quorin::test
