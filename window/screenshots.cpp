@@ -2,6 +2,7 @@
 // only argument. Run by tools/screenshots.sh with a settings folder of its own.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
     quorin::ConversionOptions options;
 
     quorin::CQuorinDlg window({QStringLiteral("/home/dana/letters/LETTER"), QStringLiteral("/home/dana/letters/REPORT.WP5")});
+    // The picture shows a user's folder, not the machine's that renders it.
+    window.findChild<QLineEdit*>(quorin::kOutputFolderName)->setText(QStringLiteral("/home/dana/Documents"));
     ok &= Save(window, folder, QStringLiteral("quorin_dlg"));
 
     quorin::CProgressDlg progress(messages, options, nullptr);
