@@ -70,7 +70,10 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     BatchOutcome outcome;
     FileBatch batch(inputItems, outputFolder, services.messages, options, settings.recursive);
     batch.SetObserver(services.observer);
-    batch.SetExisting(settings.existing, settings.verbose);
+    WordExporter* exporter = options.convertToWord && services.word && services.word->Available() ? services.word : nullptr;
+    batch.SetExisting(settings.existing, settings.verbose,
+                      exporter ? exporter->Extensions() : std::vector<std::string>{});
+    if (services.word) services.word->ReplaceExisting(settings.existing == ExistingOutput::kOverwrite);
     int found = batch.Discover();
     outcome.anyFailed = batch.MissingCount() > 0;
     outcome.emptyFiles = batch.EmptyCount();

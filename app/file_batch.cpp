@@ -84,15 +84,21 @@ void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const s
     if (showSkipped_) messages_.Show({text, texts::kNoticeCaption, MessageIcon::kInformation, MessageButtons::kOk});
 }
 
-// With -w the output kept is the Word document that replaces the RTF file.
-std::string FileBatch::FinalOutput(const std::string& rtfPath) const {
-    if (!options_.convertToWord) return rtfPath;
-    return rtfPath.substr(0, rtfPath.size() - 4) + ".docx";
+// With -w or --to the output kept is the documents that replace the RTF
+// file: all of them, or the file is converted again.
+std::string FileBatch::KeptOutput(const std::string& rtfPath) const {
+    if (finalExtensions_.empty()) return PathExists(rtfPath) ? rtfPath : "";
+    const std::string base = rtfPath.substr(0, rtfPath.size() - 4);
+    for (const std::string& extension : finalExtensions_)
+        if (!PathExists(base + "." + extension)) return "";
+    return base + "." + finalExtensions_.front();
 }
 
 bool FileBatch::SkipTaken() {
-    if (existing_ != ExistingOutput::kSkip || !PathExists(FinalOutput(outputPath_))) return false;
-    ReportSkipped(sequence_, inputPath_, FinalOutput(outputPath_));
+    if (existing_ != ExistingOutput::kSkip) return false;
+    const std::string kept = KeptOutput(outputPath_);
+    if (kept.empty()) return false;
+    ReportSkipped(sequence_, inputPath_, kept);
     return true;
 }
 
@@ -113,8 +119,9 @@ bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& pa
     if (match.relative.empty()) match.relative = FileName(match.path);
     match.sequence = nextSequence_++;
     // Left alone now, before anything reads it, when its output is to be kept.
-    if (existing_ == ExistingOutput::kSkip && PathExists(FinalOutput(OutputPathOf(match)))) {
-        ReportSkipped(match.sequence, match.path, FinalOutput(OutputPathOf(match)));
+    if (const std::string kept = existing_ == ExistingOutput::kSkip ? KeptOutput(OutputPathOf(match)) : "";
+        !kept.empty()) {
+        ReportSkipped(match.sequence, match.path, kept);
         ++skippedCount_;
         return false;
     }

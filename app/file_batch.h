@@ -55,9 +55,12 @@ public:
     void SetObserver(BatchObserver* observer) { observer_ = observer; }
     // What becomes of existing outputs, and whether the files left alone
     // for theirs are shown (set before Discover).
-    void SetExisting(ExistingOutput existing, bool showSkipped) {
+    // finalExtensions: those of the documents that replace each RTF output
+    // (-w, --to); empty when the RTF output stays.
+    void SetExisting(ExistingOutput existing, bool showSkipped, std::vector<std::string> finalExtensions = {}) {
         existing_ = existing;
         showSkipped_ = showSkipped;
+        finalExtensions_ = std::move(finalExtensions);
     }
     // Whether the file taken is to be left alone because its output exists;
     // tells the observer and, when asked to, shows it.
@@ -86,7 +89,9 @@ private:
     void ReportSkipped(size_t sequence, const std::string& input, const std::string& output);
     bool Queue(FoundFile& match, const std::string& item, std::string& passedOver);
     std::string OutputPathOf(const FoundFile& file) const;
-    std::string FinalOutput(const std::string& rtfPath) const;
+    // The output kept for an RTF output: the RTF file, or the first document
+    // replacing it; empty while not every document is there.
+    std::string KeptOutput(const std::string& rtfPath) const;
     bool OutputFolderReady();
     void SetWriteError();
     void SetBackupError();
@@ -113,6 +118,7 @@ private:
     // found nothing at all.
     std::vector<std::pair<std::string, std::string>> passedOver_;
     ExistingOutput existing_ = ExistingOutput::kBackup;
+    std::vector<std::string> finalExtensions_;
     bool showSkipped_ = false;
     bool discovered_ = false;
     int outputFile_ = -1;

@@ -277,8 +277,15 @@ void WordExporter::Settle(Job& job, bool done, const std::string& error) {
     if (job.observed && observer_) observer_->OnFile(record);
 }
 
+std::vector<std::string> WordExporter::Extensions() const {
+    std::vector<std::string> extensions;
+    for (ExportFormat format : formats_) extensions.push_back(ExtensionOf(format));
+    return extensions;
+}
+
 bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
     if (!NonEmptyFile(converted)) return false;
+    if (replaceExisting_) return rename(converted.c_str(), document.c_str()) == 0;
     if (PathExists(document)) {
         backup = MakeBackupName(document);
         if (backup.empty() || !RenameNoReplace(document, backup)) return false;

@@ -46,6 +46,11 @@ public:
     WordExporter& operator=(const WordExporter&) = delete;
 
     bool Available() const { return !engine_.empty(); }
+    // The extensions of the documents that replace each RTF output.
+    std::vector<std::string> Extensions() const;
+    // --existing overwrite: a document replaces an existing one in one step
+    // instead of moving it to its backup name.
+    void ReplaceExisting(bool replace) { replaceExisting_ = replace; }
     void ExportToWord(const std::string& rtfPath) { Export(rtfPath, {}); }
     // The RTF output of a converted file; its record is told to the observer
     // once the export has settled.
@@ -76,6 +81,7 @@ private:
     void Settle(Job& job, bool done, const std::string& error);
 
     std::string engine_;
+    bool replaceExisting_ = false;
     UserMessages& messages_;
     ConversionOptions& options_;
     std::vector<ExportFormat> formats_;

@@ -176,6 +176,32 @@ TEST(CommandFaults, ReRunsWithEachExistingChoice) {
                                {{"QUORIN_SOFFICE", "/bin/false"}});
     EXPECT_EQ(word.status, 0) << word.err;
     EXPECT_EQ(FolderNames(folder / "word"), std::vector<std::string>{"a.wp.docx"});
+    // With --to, only all its documents together are kept: here the PDF is
+    // missing, so the file is converted again (and the failing engine keeps its RTF).
+    const std::vector<std::string> both{"-f", "a.wp", "-o", "word", "--to", "docx,pdf", "--existing", "skip"};
+    EXPECT_EQ(RunQuorin(folder.Path(), both, {}, {{"QUORIN_SOFFICE", "/bin/false"}}).status, 1);
+    EXPECT_EQ(FolderNames(folder / "word"), (std::vector<std::string>{"a.wp.docx", "a.wp.rtf"}));
+    WriteFile(folder / "word/a.wp.pdf", "an earlier PDF");
+    EXPECT_EQ(RunQuorin(folder.Path(), both, {}, {{"QUORIN_SOFFICE", "/bin/false"}}).status, 0);
+
+    // Overwrite replaces an earlier Word document too, where backup keeps it.
+    const std::string engine = folder / "engine.sh";
+    WriteFile(engine, "#!/bin/sh\nwhile [ \"$1\" != --convert-to ]; do shift; done\n"
+                      "ext=${2%%:*}; out=$4; shift 4\n"
+                      "for f; do b=$(basename \"$f\"); echo new > \"$out/${b%.*}.$ext\"; done\n");
+    chmod(engine.c_str(), 0755);
+    std::filesystem::remove(folder / "word/a.wp.rtf");
+    const std::vector<std::string> toWord{"-f", "a.wp", "-o", "word", "-w", "--existing"};
+    auto withWord = [&](const std::string& choice) {
+        std::vector<std::string> arguments = toWord;
+        arguments.push_back(choice);
+        return RunQuorin(folder.Path(), arguments, {}, {{"QUORIN_SOFFICE", engine}}).status;
+    };
+    EXPECT_EQ(withWord("backup"), 0);
+    EXPECT_EQ(FolderNames(folder / "word"), (std::vector<std::string>{"a.wp.docx", "a.wp.pdf", "a.wp_000.docx"}));
+    EXPECT_EQ(withWord("overwrite"), 0);
+    EXPECT_EQ(FolderNames(folder / "word"), (std::vector<std::string>{"a.wp.docx", "a.wp.pdf", "a.wp_000.docx"}));
+    EXPECT_EQ(ReadFile(folder / "word/a.wp.docx"), "new\n");
 }
 
 // Output and temporary names may be as long as the file system allows: a
