@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/code_view.h"
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
+#include "core/rtf_sink.h"
 
 namespace quorin {
 
@@ -45,6 +47,11 @@ public:
     // Runs the loop over the code stream, appending to out; returns the bytes
     // consumed. The stream is emptied when the run ends.
     virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
+    // The same run over bytes the caller keeps, writing to a sink.
+    size_t Run(CodeView stream, RtfSink& out, ProgressTracker* tracker, bool stopAtZero);
+    // Runs the loop over a document's code stream: its initial codes, then
+    // its document area, read where they lie.
+    void RunDocument(CodeView initialCodes, CodeView documentArea, RtfSink& out, ProgressTracker* tracker);
 
     // Converts a sub-document with a copy of this reader (stop at zero, no
     // progress) and appends its RTF to result; with asReversedText the copy
@@ -182,7 +189,7 @@ protected:
     // Handles the unit at cursor: frames it, advances cursor (always by at
     // least one byte) and appends its RTF to out. Returns false when the run
     // must end here (a code cut off by the end of the stream).
-    bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    bool Step(const CodeView& stream, size_t& cursor, RtfBuffer& out);
     void Charge(size_t bytes) {
         if (outputBudget) outputBudget->Charge(bytes);
     }
@@ -202,11 +209,13 @@ protected:
     bool PlainTextNeedsNoRules() const {
         return fieldDepth == 0 && !(options.reverseParentheses != 0 && rightToLeft);
     }
-    void WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out, ProgressTracker* tracker);
+    void WriteTextRun(const CodeView& stream, size_t& cursor, RtfSink& out, ProgressTracker* tracker,
+                      size_t trackerOffset);
 
     // Per-code scratch, reused so that the loop does not allocate per unit.
     RtfBuffer codeText;
     RtfBuffer codeOutput;
+    RtfBuffer unitOutput;
 
     void SetTextMarks() { sectionHasText = paragraphOpen = true; }
     // In reversed text, puts the character form written from `start` on into
@@ -215,7 +224,13 @@ protected:
 
 private:
     static void InitCodeTable(CodeTable& table);
-    bool StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    bool StepUnit(const CodeView& stream, size_t& cursor, RtfBuffer& out);
+    // The loop over one stream from cursor; returns where it stopped. With
+    // wholeUnitsOnly it stops before a unit that the stream's end cuts off.
+    size_t Walk(const CodeView& stream, size_t cursor, RtfSink& out, ProgressTracker* tracker, size_t trackerOffset,
+                bool wholeUnitsOnly);
+    // Ends the open paragraph and marks when a run ends.
+    void FinishRun(RtfSink& out);
     // The common steps of the set operations 1 to 14.
     void WriteSetCharacter(uint8_t set, uint8_t c, RtfBuffer& out);
 };

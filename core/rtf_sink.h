@@ -63,22 +63,28 @@ private:
     uint64_t handedOn_ = 0;
 };
 
-// A sink that keeps the whole text in a string: for tests, and for callers
-// that need the text in memory.
-class StringSink final : public RtfSink {
+// A sink that appends to a string the caller holds. While the sink writes,
+// the string spans its whole capacity; Text (and the destructor) cut it back
+// to the text written.
+class AppendingSink : public RtfSink {
 public:
-    StringSink() { Adopt(); }
+    explicit AppendingSink(std::string& text) : text_(text) { Adopt(); }
+    ~AppendingSink() override { text_.resize(size()); }
+    AppendingSink(const AppendingSink&) = delete;
+    AppendingSink& operator=(const AppendingSink&) = delete;
+
+    // The text written so far; the next append takes the string's room again.
     const std::string& Text() {
         text_.resize(size());
-        Adopt();
+        SetBlock(text_.data(), text_.size(), text_.size());
         return text_;
     }
     std::string TakeText() {
-        text_.resize(size());
-        std::string text = std::move(text_);
+        Text();
+        std::string taken = std::move(text_);
         text_.clear();
-        Adopt();
-        return text;
+        SetBlock(text_.data(), 0, 0);
+        return taken;
     }
 
 protected:
@@ -95,7 +101,20 @@ private:
         text_.resize(text_.capacity());
         SetBlock(text_.data(), used, text_.size());
     }
-    std::string text_;
+    std::string& text_;
+};
+
+namespace detail {
+struct OwnedText {
+    std::string text;
+};
+}  // namespace detail
+
+// A sink that keeps the whole text in a string of its own: for tests, and for
+// callers that need the text in memory.
+class StringSink final : private detail::OwnedText, public AppendingSink {
+public:
+    StringSink() : AppendingSink(text) {}
 };
 
 }  // namespace quorin
