@@ -4,10 +4,10 @@
 
 namespace quorin {
 
-ConversionStep ConvertStep(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                            const ConversionOptions& options, FontResolver* fonts) {
     ConversionStep step;
-    step.failure = Guarded([&] { step.result = ConvertDocument(document, message, tracker, options, fonts); });
+    step.failure = Guarded([&] { step.result = ConvertDocument(document, out, message, tracker, options, fonts); });
     return step;
 }
 

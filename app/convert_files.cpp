@@ -30,7 +30,9 @@ public:
             for (size_t earlier = 0; earlier < next; ++earlier) {
                 if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
             }
-            pool_.Submit(input);
+            std::string output = batch_.QueuedOutput(next);
+            const size_t slash = output.rfind('/');
+            pool_.Submit(input, output.substr(0, slash == 0 ? 1 : slash));
         }
     }
 
@@ -149,15 +151,13 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         // its RTF file is replaced.
         if (word && word->IsPending(batch.OutputPath()) && word->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
+            pool.Recycle(std::move(file.output));
             fail(kBatchOutputNotPrepared, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
         }
-        if (!batch.WriteOutput(file.document)) {
-            batch.CloseOutput();
-            fail(kBatchWriteFailed, InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
-            continue;
-        }
-        if (!batch.CommitOutput()) {
+        const bool committed = batch.CommitOutput(*file.output);
+        pool.Recycle(std::move(file.output));
+        if (!committed) {
             fail(batch.CommitFailureCode(), InCapitals(batch.OutputPath()) + "\n" + batch.ErrorText());
             continue;
         }

@@ -6,11 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <vector>
 
 #include "app/backup_name.h"
-#include "app/crlf_writer.h"
 #include "app/path_text.h"
 
 namespace quorin {
@@ -34,12 +34,6 @@ bool IsConvertible(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
 }
 
-unsigned CurrentFileMode() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
@@ -48,10 +42,9 @@ FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFold
       options_(options),
       inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
-      recursive_(recursive),
-      fileMode_(CurrentFileMode()) {}
+      recursive_(recursive) {}
 
-FileBatch::~FileBatch() { CloseOutput(); }
+FileBatch::~FileBatch() = default;
 
 int FileBatch::Discover() {
     if (discovered_) return foundCount_;
@@ -127,47 +120,39 @@ bool FileBatch::OutputFolderReady() {
 }
 
 bool FileBatch::OpenOutput() {
-    CloseOutput();
     errorText_.clear();
     if (!OutputFolderReady()) {
         SetWriteError();
         return false;
     }
-    // Refuse early when an existing output could not be backed up.
-    if (PathExists(outputPath_) && MakeBackupName(outputPath_).empty()) {
-        SetBackupError();
+    // Only a file that is there needs a backup; a name that cannot be looked
+    // up (too long, a folder that cannot be searched) cannot be written either.
+    struct stat info;
+    const bool outputExists = lstat(outputPath_.c_str(), &info) == 0;
+    if (!outputExists && errno != ENOENT) {
+        SetWriteError();
         return false;
     }
-    temporaryPath_ = FolderOf(outputPath_) + "/." + FileName(outputPath_) + ".XXXXXX";
-    outputFile_ = mkostemp(temporaryPath_.data(), O_CLOEXEC);
-    if (outputFile_ < 0 || fchmod(outputFile_, fileMode_) != 0) {
-        CloseOutput();
-        SetWriteError();
+    // Refuse early when an existing output could not be backed up.
+    if (outputExists && MakeBackupName(outputPath_).empty()) {
+        SetBackupError();
         return false;
     }
     return true;
 }
 
-bool FileBatch::WriteOutput(const RtfBuffer& text) {
-    if (outputFile_ >= 0 && WriteWithCrLf(outputFile_, text)) return true;
-    SetWriteError();
-    return false;
-}
-
-bool FileBatch::CommitOutput() {
+bool FileBatch::CommitOutput(OutputFile& written) {
     errorText_.clear();
     commitFailureCode_ = 21;
-    bool written = outputFile_ >= 0 && close(outputFile_) == 0;
-    outputFile_ = -1;
-    if (!written) {
-        CloseOutput();
+    if (!written.Finish()) {
+        written.Discard();
         SetWriteError();
         return false;
     }
     if (PathExists(outputPath_)) {
         std::string backup = MakeBackupName(outputPath_);
         if (backup.empty() || !RenameNoReplace(outputPath_, backup)) {
-            CloseOutput();
+            written.Discard();
             SetBackupError();
             commitFailureCode_ = 20;
             return false;
@@ -176,20 +161,12 @@ bool FileBatch::CommitOutput() {
         // The whole input is in memory already; only its name has changed.
         if (outputPath_ == inputPath_) inputPath_ = backup;
     }
-    if (!RenameNoReplace(temporaryPath_, outputPath_)) {
-        CloseOutput();
+    if (!written.Publish(outputPath_)) {
+        written.Discard();
         SetWriteError();
         return false;
     }
-    temporaryPath_.clear();
     return true;
-}
-
-void FileBatch::CloseOutput() {
-    if (outputFile_ >= 0) close(outputFile_);
-    outputFile_ = -1;
-    if (!temporaryPath_.empty()) unlink(temporaryPath_.c_str());
-    temporaryPath_.clear();
 }
 
 }  // namespace quorin
