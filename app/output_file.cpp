@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <random>
@@ -14,7 +15,13 @@
 
 namespace quorin {
 
-OutputFile::OutputFile(bool allowUnnamed) : allowUnnamed_(allowUnnamed) {
+namespace {
+std::atomic<bool> namedFilesOnly{false};
+}  // namespace
+
+void OutputFile::UseNamedFilesOnly(bool named) { namedFilesOnly = named; }
+
+OutputFile::OutputFile() {
     blockSize_ = kPieceSize;
     block_.reset(new char[blockSize_]);
     translated_.reset(new char[2 * blockSize_]);
@@ -35,7 +42,7 @@ void OutputFile::Begin(std::string folder) {
 bool OutputFile::Open() {
     std::error_code ignored;
     std::filesystem::create_directories(folder_, ignored);
-    if (allowUnnamed_) {
+    if (!namedFilesOnly) {
         fd_ = open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
         if (fd_ >= 0) return true;
     }

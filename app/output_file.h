@@ -19,8 +19,7 @@ class OutputFile final : public RtfSink {
 public:
     static constexpr size_t kPieceSize = size_t{1} << 20;
 
-    // allowUnnamed false: always the named temporary file (for tests).
-    explicit OutputFile(bool allowUnnamed = true);
+    OutputFile();
     ~OutputFile() override;
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -41,6 +40,8 @@ public:
     void Discard();
 
     int Error() const { return error_; }
+    // For tests: every output file made from now on takes the named way.
+    static void UseNamedFilesOnly(bool named);
     // Whether the failure was that no temporary file could be made.
     bool NoFileMade() const { return noFileMade_; }
     // Bytes of the file (after CR LF) handed on so far.
@@ -56,7 +57,6 @@ private:
     // the error kept, so that the conversion still ends soon.
     void HandOn();
 
-    bool allowUnnamed_;
     std::unique_ptr<char[]> block_;
     size_t blockSize_ = 0;
     std::unique_ptr<char[]> translated_;
