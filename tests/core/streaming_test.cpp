@@ -40,6 +40,17 @@ TEST(Streaming, SinkWithTinyBlockGetsTheTextOfTheCollectingSink) {
     }
 }
 
+TEST(Streaming, CollectingSinkGoesOnAfterItsTextIsRead) {
+    StringSink sink;
+    sink.Append("ab");
+    EXPECT_EQ(sink.Text(), "ab");
+    sink.Append(std::string(100, 'c'));
+    EXPECT_EQ(sink.Text(), "ab" + std::string(100, 'c'));
+    EXPECT_EQ(sink.TakeText().size(), 102u);
+    sink.Append('d');
+    EXPECT_EQ(sink.Text(), "d");
+}
+
 // Wherever the initial codes end, even inside a code, the document converts
 // as if all its codes stood in the document area.
 TEST(Streaming, InitialCodesCutAnywhereReadOnIntoTheDocumentArea) {
