@@ -26,18 +26,21 @@ size_t KnownSize(int fd) {
 
 }  // namespace
 
-// Standard output must stay untouched until the document has converted whole:
-// the RTF goes to an unnamed temporary file first (a small document's stays
-// in memory) and is copied out at the end. Without a temporary folder the
+// Standard output must hold nothing of a document that fails. Sent to a file,
+// it is written as the document converts and cut back on a failure; else the
+// RTF goes to an unnamed temporary file first (a small document's stays in
+// memory) and is copied out at the end. Without a temporary folder the
 // document is converted again into memory.
 int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts) {
     InputBuffer bytes;
     RtfBuffer message;
     OutputFile rtf;
-    rtf.Begin(TemporaryFolder());
+    if (!rtf.BeginInPlace(output)) rtf.Begin(TemporaryFolder());
     ConversionStep step;
     step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), "standard input"); });
     if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, fonts);
+    // Before any message, which may go to the same file.
+    if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) rtf.Discard();
 
     if (step.failure == StepFailure::kOutOfMemory) {
         errors << "Not enough memory!\n";
@@ -57,6 +60,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     }
     bool written;
     if (!rtf.Finish() && rtf.NoFileMade()) {
+        rtf.Discard();
         StringSink text;
         step = ConvertStep(bytes.View(), text, message, nullptr, options, fonts);
         written = step.failure == StepFailure::kNone && step.result == 0 && WriteWithCrLf(output, text.Text());
@@ -64,6 +68,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         written = rtf.CopyTo(output);
     }
     if (!written) {
+        rtf.Discard();
         errors << "Error writing to file \"-\"!\n";
         return kExitFailed;
     }

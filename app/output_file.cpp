@@ -39,6 +39,19 @@ void OutputFile::Begin(std::string folder) {
     SetBlock(block_.get(), 0, blockSize_);
 }
 
+bool OutputFile::BeginInPlace(int fd) {
+    Begin({});
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    // Appending writes go to the end wherever the offset is.
+    const int flags = fcntl(fd, F_GETFL);
+    const off_t at = flags >= 0 && (flags & O_APPEND) ? info.st_size : lseek(fd, 0, SEEK_CUR);
+    if (flags < 0 || at != info.st_size) return false;
+    fd_ = fd;
+    inPlaceStart_ = at;
+    return true;
+}
+
 bool OutputFile::Open() {
     std::error_code ignored;
     std::filesystem::create_directories(folder_, ignored);
@@ -129,7 +142,13 @@ bool OutputFile::Publish(const std::string& path) {
 
 bool OutputFile::CopyTo(int fd) {
     bool copied;
-    if (fd_ < 0 && error_ == 0) {
+    if (inPlaceStart_ >= 0) {
+        copied = Finish();
+        if (copied) {
+            fd_ = -1;
+            inPlaceStart_ = -1;
+        }
+    } else if (fd_ < 0 && error_ == 0) {
         // Never handed on: straight from the piece.
         const char* end = CopyWithCrLf(std::string_view(data(), size()), translated_.get());
         copied = WriteAll(fd, translated_.get(), static_cast<size_t>(end - translated_.get()));
@@ -156,6 +175,11 @@ bool OutputFile::CopyTo(int fd) {
 }
 
 void OutputFile::Discard() {
+    if (inPlaceStart_ >= 0) {
+        if (ftruncate(fd_, inPlaceStart_) == 0) lseek(fd_, inPlaceStart_, SEEK_SET);
+        fd_ = -1;
+        inPlaceStart_ = -1;
+    }
     if (fd_ >= 0) close(fd_);
     fd_ = -1;
     if (!temporaryPath_.empty()) unlink(temporaryPath_.c_str());

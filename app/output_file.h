@@ -27,6 +27,10 @@ public:
     // Starts the output of a document whose file goes into `folder` (made
     // when missing). Discards what an earlier document left.
     void Begin(std::string folder);
+    // Starts an output written straight into `fd`, a regular file at its end
+    // (standard output sent to a file): Discard cuts it back to where it
+    // was. False, starting nothing, for any other descriptor.
+    bool BeginInPlace(int fd);
     // Hands on what is left to the temporary file. False when the file could
     // not be made or a write failed; Error() tells why.
     bool Finish();
@@ -34,9 +38,11 @@ public:
     // when it cannot (errno set), the file is then still there to discard.
     bool Publish(const std::string& path);
     // Writes the whole text, finished or not, to `fd` (standard output); the
-    // temporary file is removed afterwards. False when a write failed.
+    // temporary file is removed afterwards. False when a write failed. For
+    // an output begun in place, `fd` is that file and this finishes it.
     bool CopyTo(int fd);
-    // Closes and removes the temporary file, if any.
+    // Closes and removes the temporary file, if any (or cuts back the file
+    // written in place).
     void Discard();
 
     int Error() const { return error_; }
@@ -63,6 +69,7 @@ private:
     std::string folder_;
     std::string temporaryPath_;  // empty for an unnamed file
     int fd_ = -1;
+    long long inPlaceStart_ = -1;  // where the caller's file ended, when written in place
     int error_ = 0;
     bool noFileMade_ = false;
     uint64_t fileBytes_ = 0;

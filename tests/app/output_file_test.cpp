@@ -2,7 +2,9 @@
 // unnamed and the named temporary file, and nothing left behind.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 #include "app/convert_files.h"
@@ -104,6 +106,29 @@ TEST_P(OutputFileTest, CopyToGivesTheWholeTextFromMemoryOrFile) {
         EXPECT_EQ(ReadFile(folder / "copy"), WithCrLf(text));
         EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"copy"});
     }
+}
+
+// Standard output sent to a file is written in place and cut back on failure.
+TEST(OutputInPlace, FileAtItsEndIsWrittenInPlaceAndCutBackOnDiscard) {
+    TemporaryFolder folder;
+    WriteFile(folder / "stdout", "earlier");
+    const int fd = open((folder / "stdout").c_str(), O_WRONLY | O_APPEND);
+    OutputFile out;
+    ASSERT_TRUE(out.BeginInPlace(fd));
+    AppendInSlices(out, EdgeText());
+    out.Discard();
+    EXPECT_EQ(ReadFile(folder / "stdout"), "earlier");
+    ASSERT_TRUE(out.BeginInPlace(fd));
+    AppendInSlices(out, EdgeText());
+    ASSERT_TRUE(out.CopyTo(fd));
+    out.Discard();  // a finished output stays
+    EXPECT_EQ(ReadFile(folder / "stdout"), "earlier" + WithCrLf(EdgeText()));
+    close(fd);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    EXPECT_FALSE(out.BeginInPlace(pipeEnds[1]));
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
 }
 
 INSTANTIATE_TEST_SUITE_P(UnnamedAndNamed, OutputFileTest, ::testing::Bool());
