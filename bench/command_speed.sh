@@ -27,7 +27,7 @@ mb=$(calc "$(stat -c %s "$work/large.wp") / 1000000")
 size_kb=$(( $(stat -c %s "$work/large.wp") / 1024 ))
 best() { sort -n | head -1; }
 limit=0 file=9e9 filter=9e9 file_kb=0 filter_kb=0
-for round in 1 2 3; do
+for round in 1 2 3 4 5; do
   rate=$("$bench" --limit "$work/large.wp" "$work/limit.out"); rm -f "$work/limit.out"
   limit=$(calc "$rate > $limit ? $rate : $limit")
   rm -rf "$work/out"

@@ -83,7 +83,8 @@ private:
 double LimitSeconds(const std::string& input, const char* outputPath) {
     constexpr size_t kPiece = size_t{1} << 20;
     const auto start = std::chrono::steady_clock::now();
-    int fd = open(outputPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    unlink(outputPath);  // a fresh file, as the converter writes
+    int fd = open(outputPath, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return -1;
     std::unique_ptr<char[]> piece(new char[kPiece]);
     constexpr char digits[] = "0123456789ABCDEF";

@@ -218,14 +218,15 @@ void DocumentReader::WriteTextRun(const CodeView& stream, size_t& cursor, RtfSin
                                   size_t trackerOffset) {
     static constexpr size_t kLongestRun = 4096;
     const size_t limit = std::min(stream.size(), cursor + kLongestRun);
+    // One pass: each byte is tested and written; the room is taken for the
+    // longest run and only what was written is committed and charged.
+    char* const start = out.Reserve(4 * (limit - cursor));
+    char* to = start;
     size_t runEnd = cursor;
-    while (runEnd < limit && IsText(static_cast<uint8_t>(stream[runEnd]))) ++runEnd;
-
-    const size_t bytes = 4 * (runEnd - cursor);
+    for (; runEnd < limit && IsText(static_cast<uint8_t>(stream[runEnd])); ++runEnd, to += 4)
+        std::memcpy(to, kEscapes[static_cast<uint8_t>(stream[runEnd])].data(), 4);
+    const size_t bytes = static_cast<size_t>(to - start);
     Charge(bytes);
-    char* to = out.Reserve(bytes);
-    for (size_t at = cursor; at < runEnd; ++at, to += 4)
-        std::memcpy(to, kEscapes[static_cast<uint8_t>(stream[at])].data(), 4);
     out.Commit(bytes);
     SetTextMarks();
     if (tracker)
