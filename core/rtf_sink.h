@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -90,15 +91,20 @@ public:
 protected:
     void MakeRoom(size_t count) override {
         text_.resize(size());
-        text_.reserve(size() + count > 2 * text_.capacity() ? size() + count : 2 * text_.capacity() + 64);
-        Adopt();
+        const size_t wanted = size() + count;
+        if (wanted > text_.capacity()) text_.reserve(std::max(wanted, 2 * text_.capacity()));
+        Adopt(count);
     }
 
 private:
-    // Points the block at the string's whole capacity.
-    void Adopt() {
-        size_t used = text_.size();
-        text_.resize(text_.capacity());
+    // Points the block at room after the string's text: at least `count`
+    // bytes, and about as much as the text already holds. The room is
+    // zero-filled by the string, so a large capacity left by an earlier use
+    // is not taken whole for a short text.
+    void Adopt(size_t count = 0) {
+        const size_t used = text_.size();
+        const size_t room = std::min(text_.capacity() - used, std::max({count, used, size_t{256}}));
+        text_.resize(used + room);
         SetBlock(text_.data(), used, text_.size());
     }
     std::string& text_;
