@@ -53,13 +53,18 @@ bool OutputFile::BeginInPlace(int fd) {
 }
 
 bool OutputFile::Open() {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder_, ignored);
-    if (!namedFilesOnly) {
-        fd_ = open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-        if (fd_ >= 0) return true;
+    // The folder is made only when missing: a worker may start before the
+    // batch has made it.
+    for (bool retried = false;; retried = true) {
+        if (!namedFilesOnly) {
+            fd_ = open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+            if (fd_ >= 0) return true;
+        }
+        if (OpenNamed()) return true;
+        if (errno != ENOENT || retried) return false;
+        std::error_code ignored;
+        std::filesystem::create_directories(folder_, ignored);
     }
-    return OpenNamed();
 }
 
 // A short name, so that it fits wherever the output's own name fits.
