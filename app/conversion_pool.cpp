@@ -29,12 +29,14 @@ private:
 }  // namespace
 
 struct ConversionPool::Job {
-    explicit Job(std::string inputPath, std::atomic<int>& steps) : path(std::move(inputPath)), counter(steps) {
+    Job(std::string inputPath, std::string outputFolder, std::atomic<int>& steps)
+        : path(std::move(inputPath)), folder(std::move(outputFolder)), counter(steps) {
         tracker.SetFileCount(1);
         tracker.SetStepsPerFile(kStepsPerFile);
         tracker.AdvanceFile();
     }
     std::string path;
+    std::string folder;
     ConvertedFile result;
     bool done = false;  // guarded by the pool's mutex
     StepCounter counter;
@@ -56,8 +58,8 @@ ConversionPool::~ConversionPool() {
     for (std::thread& worker : workers_) worker.join();
 }
 
-void ConversionPool::Submit(const std::string& inputPath) {
-    jobs_.push_back(std::make_unique<Job>(inputPath, steps_));
+void ConversionPool::Submit(const std::string& inputPath, const std::string& outputFolder) {
+    jobs_.push_back(std::make_unique<Job>(inputPath, outputFolder, steps_));
     if (workers_.empty()) return;
     {
         std::lock_guard lock(mutex_);
@@ -67,6 +69,7 @@ void ConversionPool::Submit(const std::string& inputPath) {
 }
 
 void ConversionPool::Work() {
+    InputBuffer input;
     std::unique_lock lock(mutex_);
     for (;;) {
         work_.wait(lock, [this] { return stopping_ || !unstarted_.empty(); });
@@ -76,7 +79,7 @@ void ConversionPool::Work() {
         lock.unlock();
         // A failure outside the guarded steps must not end the thread (and the program).
         ConvertedFile result;
-        StepFailure failure = Guarded([&] { result = Convert(job->path, countSteps_ ? &job->tracker : nullptr); });
+        StepFailure failure = Guarded([&] { result = Convert(*job, countSteps_ ? &job->tracker : nullptr, input); });
         if (failure != StepFailure::kNone) {
             result = ConvertedFile{};
             result.opened = true;
@@ -89,24 +92,48 @@ void ConversionPool::Work() {
     }
 }
 
-ConvertedFile ConversionPool::Convert(const std::string& path, ProgressTracker* tracker) const {
+ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, InputBuffer& bytes) {
     ConvertedFile file;
-    InputFile input(path);
+    InputFile input(job.path);
     if (!input.IsOpen()) {
         file.openError = input.ErrorText();
         return file;
     }
     file.opened = true;
-    file.step.failure = Guarded([&] { input.Read(file.document); });
+    file.output = SpareOutput();
+    file.output->Begin(job.folder);
+    std::string_view document;
+    file.step.failure = Guarded([&] { document = input.Read(bytes); });
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(file.document, file.message, tracker, options_, fonts_);
+        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, fonts_);
+    // A document that did not convert leaves no temporary file behind.
+    if (file.step.failure != StepFailure::kNone || file.step.result != 0) file.output->Discard();
     return file;
+}
+
+std::unique_ptr<OutputFile> ConversionPool::SpareOutput() {
+    {
+        std::lock_guard lock(mutex_);
+        if (!spareOutputs_.empty()) {
+            std::unique_ptr<OutputFile> spare = std::move(spareOutputs_.back());
+            spareOutputs_.pop_back();
+            return spare;
+        }
+    }
+    return std::make_unique<OutputFile>();
+}
+
+void ConversionPool::Recycle(std::unique_ptr<OutputFile> output) {
+    if (!output) return;
+    output->Discard();
+    std::lock_guard lock(mutex_);
+    spareOutputs_.push_back(std::move(output));
 }
 
 ConvertedFile ConversionPool::TakeOldest(const std::function<void()>& waiting) {
     Job& job = *jobs_.front();
     if (workers_.empty()) {
-        job.result = Convert(job.path, ownTracker_);
+        job.result = Convert(job, ownTracker_, ownInput_);
     } else {
         std::unique_lock lock(mutex_);
         while (!done_.wait_for(lock, std::chrono::milliseconds(100), [&job] { return job.done; })) {

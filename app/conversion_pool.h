@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/conversion_step.h"
+#include "app/input_file.h"
+#include "app/output_file.h"
 
 namespace quorin {
 
@@ -18,12 +20,13 @@ struct ConvertedFile {
     bool opened = false;    // false: nothing was read, openError says why
     std::string openError;
     ConversionStep step;    // of reading and converting
-    RtfBuffer document;     // the RTF text on result 0
+    std::unique_ptr<OutputFile> output;  // the RTF text, whole on result 0
     RtfBuffer message;      // the reason on result 255
 };
 
 // Reads and converts the files of a batch ahead of their turn on worker
-// threads, and hands the results back in the order the files were submitted.
+// threads, each straight into a temporary file in its output's folder, and
+// hands the results back in the order the files were submitted.
 // Without workers, a file is read and converted when its result is taken, on
 // the calling thread, reporting to the batch's own tracker: the sequential
 // batch.
@@ -38,7 +41,11 @@ public:
     ConversionPool(const ConversionPool&) = delete;
     ConversionPool& operator=(const ConversionPool&) = delete;
 
-    void Submit(const std::string& inputPath);
+    // outputFolder: where the file's output goes.
+    void Submit(const std::string& inputPath, const std::string& outputFolder);
+    // Takes back the output of a file taken, so that its pieces serve the
+    // next files.
+    void Recycle(std::unique_ptr<OutputFile> output);
     // Files submitted and not yet taken or dropped.
     size_t Pending() const { return jobs_.size(); }
     // The result of the oldest file submitted. While it is not ready,
@@ -54,7 +61,8 @@ public:
 private:
     struct Job;
     void Work();
-    ConvertedFile Convert(const std::string& path, ProgressTracker* tracker) const;
+    ConvertedFile Convert(const Job& job, ProgressTracker* tracker, InputBuffer& input);
+    std::unique_ptr<OutputFile> SpareOutput();
     void Retire(Job& job);
 
     const ConversionOptions& options_;
@@ -69,6 +77,8 @@ private:
     std::condition_variable done_;
     bool stopping_ = false;
     std::vector<std::thread> workers_;
+    std::vector<std::unique_ptr<OutputFile>> spareOutputs_;  // guarded by mutex_
+    InputBuffer ownInput_;  // of the files converted on the calling thread
 };
 
 }  // namespace quorin

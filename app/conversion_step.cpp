@@ -6,16 +6,21 @@
 
 namespace quorin {
 
-ConversionStep ConvertStep(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                            const ConversionOptions& options, FontResolver* fonts) {
     ConversionStep step;
-    // The letters that decide the direction are those of the plain text;
-    // a document whose password is missing or wrong is refused below.
-    if (options.decideDirection) UnlockDocument(document, options.password);
     ConversionOptions own;
-    SetDocumentOptions(options, document, own);
+    if (options.decideDirection && EncryptionKeyOf(document) != 0) {
+        // The letters that decide the direction are those of the plain text;
+        // a document whose password is missing or wrong is refused below.
+        RtfBuffer plain(document);
+        UnlockDocument(plain, options.password);
+        SetDocumentOptions(options, plain, own);
+    } else {
+        SetDocumentOptions(options, document, own);
+    }
     step.rightToLeft = own.rightToLeftDocument != 0;
-    step.failure = Guarded([&] { step.result = ConvertDocument(document, message, tracker, own, fonts); });
+    step.failure = Guarded([&] { step.result = ConvertDocument(document, out, message, tracker, own, fonts); });
     return step;
 }
 

@@ -6,6 +6,7 @@
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
+#include "core/rtf_sink.h"
 
 namespace quorin {
 
@@ -34,9 +35,10 @@ struct ConversionStep {
 
 // The conversion of one document: a pure function of its bytes, the options
 // and the font answers, safe to run on a worker thread. The direction is the
-// document's own (see SetDocumentOptions). On result 0 the
-// document holds the RTF text (line feeds as LF); on 255 the message says why.
-ConversionStep ConvertStep(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+// document's own (see SetDocumentOptions). The RTF text (line feeds as LF)
+// goes to `out`, and is a document only on result 0; on 255 the message says
+// why.
+ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                            const ConversionOptions& options, FontResolver* fonts);
 
 }  // namespace quorin

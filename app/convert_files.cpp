@@ -35,7 +35,9 @@ public:
             for (size_t earlier = 0; earlier < next; ++earlier) {
                 if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
             }
-            pool_.Submit(input);
+            std::string output = batch_.QueuedOutput(next);
+            const size_t slash = output.rfind('/');
+            pool_.Submit(input, output.substr(0, slash == 0 ? 1 : slash));
         }
     }
 
@@ -190,15 +192,13 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         // its RTF file is replaced.
         if (engine && engine->IsPending(batch.OutputPath()) && engine->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
+            pool.Recycle(std::move(file.output));
             fail(kBatchOutputNotPrepared, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
-        if (!batch.WriteOutput(file.document)) {
-            batch.CloseOutput();
-            fail(kBatchWriteFailed, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
-            continue;
-        }
-        if (!batch.CommitOutput()) {
+        const bool committed = batch.CommitOutput(*file.output);
+        pool.Recycle(std::move(file.output));
+        if (!committed) {
             fail(batch.CommitFailureCode(), texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }

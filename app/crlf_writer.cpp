@@ -3,11 +3,26 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <string>
+#include <cstring>
+#include <memory>
 
 namespace quorin {
 
-namespace {
+char* CopyWithCrLf(std::string_view text, char* to) {
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    while (from < end) {
+        const void* found = std::memchr(from, '\n', static_cast<size_t>(end - from));
+        const char* lineFeed = found ? static_cast<const char*>(found) : end;
+        std::memcpy(to, from, static_cast<size_t>(lineFeed - from));
+        to += lineFeed - from;
+        if (lineFeed == end) break;
+        *to++ = '\r';
+        *to++ = '\n';
+        from = lineFeed + 1;
+    }
+    return to;
+}
 
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
@@ -22,28 +37,13 @@ bool WriteAll(int fd, const char* data, size_t size) {
     return true;
 }
 
-}  // namespace
-
 bool WriteWithCrLf(int fd, std::string_view text) {
-    // Converted a slice at a time so a large document is not held twice.
+    // A slice at a time, so a large text is not held twice.
     constexpr size_t kSlice = 1 << 16;
-    std::string slice;
-    slice.reserve(kSlice * 2);
-    while (!text.empty()) {
-        std::string_view part = text.substr(0, kSlice);
-        text.remove_prefix(part.size());
-        slice.clear();
-        for (size_t start = 0;;) {
-            size_t lineFeed = part.find('\n', start);
-            if (lineFeed == std::string_view::npos) {
-                slice.append(part.substr(start));
-                break;
-            }
-            slice.append(part.substr(start, lineFeed - start));
-            slice.append("\r\n");
-            start = lineFeed + 1;
-        }
-        if (!WriteAll(fd, slice.data(), slice.size())) return false;
+    std::unique_ptr<char[]> slice(new char[2 * kSlice]);
+    for (size_t at = 0; at < text.size(); at += kSlice) {
+        const char* end = CopyWithCrLf(text.substr(at, kSlice), slice.get());
+        if (!WriteAll(fd, slice.get(), static_cast<size_t>(end - slice.get()))) return false;
     }
     return true;
 }

@@ -6,12 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
 #include "app/backup_name.h"
-#include "app/crlf_writer.h"
 #include "app/message_texts.h"
 #include "app/path_text.h"
 
@@ -41,12 +41,6 @@ Kind KindOf(const std::string& path) {
     return info.st_size > 0 ? Kind::kConvertible : Kind::kEmpty;
 }
 
-unsigned CurrentFileMode() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
@@ -55,10 +49,9 @@ FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFold
       options_(options),
       inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
-      recursive_(recursive),
-      fileMode_(CurrentFileMode()) {}
+      recursive_(recursive) {}
 
-FileBatch::~FileBatch() { CloseOutput(); }
+FileBatch::~FileBatch() = default;
 
 int FileBatch::Discover() {
     if (discovered_) return foundCount_;
@@ -188,58 +181,49 @@ bool FileBatch::OutputFolderReady() {
 }
 
 bool FileBatch::OpenOutput() {
-    CloseOutput();
     errorText_.clear();
     if (!OutputFolderReady()) {
         SetWriteError();
         return false;
     }
-    // Refuse early when an existing output could not be backed up.
-    if (existing_ == ExistingOutput::kBackup && PathExists(outputPath_) && MakeBackupName(outputPath_).empty()) {
-        SetBackupError();
+    // Only a file that is there needs a backup; a name that cannot be looked
+    // up (too long, a folder that cannot be searched) cannot be written either.
+    struct stat info;
+    const bool outputExists = lstat(outputPath_.c_str(), &info) == 0;
+    if (!outputExists && errno != ENOENT) {
+        SetWriteError();
         return false;
     }
-    temporaryPath_ = FolderOf(outputPath_) + "/." + FileName(outputPath_) + ".XXXXXX";
-    outputFile_ = mkostemp(temporaryPath_.data(), O_CLOEXEC);
-    if (outputFile_ < 0 || fchmod(outputFile_, fileMode_) != 0) {
-        CloseOutput();
-        SetWriteError();
+    // Refuse early when an existing output could not be backed up.
+    if (existing_ == ExistingOutput::kBackup && outputExists && MakeBackupName(outputPath_).empty()) {
+        SetBackupError();
         return false;
     }
     return true;
 }
 
-bool FileBatch::WriteOutput(const RtfBuffer& text) {
-    if (outputFile_ >= 0 && WriteWithCrLf(outputFile_, text)) return true;
-    SetWriteError();
-    return false;
-}
-
-bool FileBatch::CommitOutput() {
+bool FileBatch::CommitOutput(OutputFile& written) {
     errorText_.clear();
     commitFailureCode_ = 21;
-    bool written = outputFile_ >= 0 && close(outputFile_) == 0;
-    outputFile_ = -1;
-    if (!written) {
-        CloseOutput();
+    if (!written.Finish()) {
+        written.Discard();
         SetWriteError();
         return false;
     }
     if (existing_ == ExistingOutput::kOverwrite) {
-        // rename replaces the old output in one step: there is never a
-        // moment without a complete file at its name.
-        if (rename(temporaryPath_.c_str(), outputPath_.c_str()) != 0) {
-            CloseOutput();
+        // The old output is replaced in one step: there is never a moment
+        // without a complete file at its name.
+        if (!written.Replace(outputPath_)) {
+            written.Discard();
             SetWriteError();
             return false;
         }
-        temporaryPath_.clear();
         return true;
     }
     if (PathExists(outputPath_)) {
         std::string backup = MakeBackupName(outputPath_);
         if (backup.empty() || !RenameNoReplace(outputPath_, backup)) {
-            CloseOutput();
+            written.Discard();
             SetBackupError();
             commitFailureCode_ = 20;
             return false;
@@ -248,24 +232,16 @@ bool FileBatch::CommitOutput() {
         // The whole input is in memory already; only its name has changed.
         if (outputPath_ == inputPath_) inputPath_ = backup;
     }
-    if (!RenameNoReplace(temporaryPath_, outputPath_)) {
-        CloseOutput();
+    if (!written.Publish(outputPath_)) {
+        written.Discard();
         SetWriteError();
         return false;
     }
-    temporaryPath_.clear();
     return true;
 }
 
 void FileBatch::SetWriteError() { errorText_ = texts::ErrorWritingToFile(outputPath_); }
 
 void FileBatch::SetBackupError() { errorText_ = texts::ErrorBackingUpFile(outputPath_, inputPath_); }
-
-void FileBatch::CloseOutput() {
-    if (outputFile_ >= 0) close(outputFile_);
-    outputFile_ = -1;
-    if (!temporaryPath_.empty()) unlink(temporaryPath_.c_str());
-    temporaryPath_.clear();
-}
 
 }  // namespace quorin

@@ -5,6 +5,7 @@
 
 #include "app/existing_output.h"
 #include "app/file_record.h"
+#include "app/output_file.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
 #include "core/conversion_options.h"
@@ -13,10 +14,10 @@
 namespace quorin {
 
 // One batch run: the input names expanded into files, and for each file its
-// output. Outputs are written to a temporary file in the output's folder and
-// moved into place by CommitOutput, so a failed write never leaves a partial
-// file and an existing output is moved to its backup name only once its
-// replacement is complete.
+// output. Outputs are written to a temporary file in the output's folder (an
+// OutputFile) and put in place by CommitOutput, so a failed write never
+// leaves a partial file and an existing output is moved to its backup name
+// only once its replacement is complete.
 class FileBatch {
 public:
     enum NextResult { kNoneLeft = 0, kTaken = 1, kVanished = 2 };
@@ -44,12 +45,10 @@ public:
     // Prepares the output of the file taken (its folders made, an existing
     // output checked for a free backup name); false with the error text set.
     bool OpenOutput();
-    bool WriteOutput(const RtfBuffer& text);
-    // Moves the written output into place (backing up an existing file
-    // first). On false the error text is set and CommitFailureCode says which
-    // failure of the batch it is.
-    bool CommitOutput();
-    void CloseOutput();  // discards an output that was not committed
+    // Finishes the written output and puts it in place (backing up an
+    // existing file first). On false the error text is set, the output is
+    // discarded, and CommitFailureCode says which failure of the batch it is.
+    bool CommitOutput(OutputFile& written);
 
     // Told of every name that matches nothing (set before Discover).
     void SetObserver(BatchObserver* observer) { observer_ = observer; }
@@ -103,7 +102,6 @@ private:
     bool recursive_;
     std::string inputPath_;
     std::string outputPath_;
-    std::string temporaryPath_;
     std::string backupPath_;
     BatchObserver* observer_ = nullptr;
     size_t sequence_ = 0;
@@ -121,9 +119,7 @@ private:
     std::vector<std::string> finalExtensions_;
     bool showSkipped_ = false;
     bool discovered_ = false;
-    int outputFile_ = -1;
     int commitFailureCode_ = 0;
-    unsigned fileMode_;
 };
 
 }  // namespace quorin

@@ -1,38 +1,48 @@
 #include "app/filter_run.h"
 
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <system_error>
 
 #include "app/conversion_step.h"
 #include "app/crlf_writer.h"
+#include "app/input_file.h"
 #include "app/message_texts.h"
+#include "app/output_file.h"
 #include "app/quorin_main.h"
 
 namespace quorin {
 
 namespace {
 
-void ReadAll(int input, RtfBuffer& document) {
-    char block[1 << 16];
-    for (;;) {
-        ssize_t got = read(input, block, sizeof block);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw std::system_error(errno, std::generic_category(), "standard input");
-        if (got == 0) return;
-        document.append(block, static_cast<size_t>(got));
-    }
+std::string TemporaryFolder() {
+    const char* folder = getenv("TMPDIR");
+    return folder && *folder ? folder : "/tmp";
+}
+
+size_t KnownSize(int fd) {
+    struct stat info;
+    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<size_t>(info.st_size) : size_t{1} << 20;
 }
 
 }  // namespace
 
+// Standard output must hold nothing of a document that fails. Sent to a file,
+// it is written as the document converts and cut back on a failure; else the
+// RTF goes to an unnamed temporary file first (a small document's stays in
+// memory) and is copied out at the end. Without a temporary folder the
+// document is converted again into memory.
 int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts,
               const std::string& inputName) {
-    RtfBuffer document, message;
+    InputBuffer bytes;
+    RtfBuffer message;
+    OutputFile rtf;
+    if (!rtf.BeginInPlace(output)) rtf.Begin(TemporaryFolder());
     ConversionStep step;
-    step.failure = Guarded([&] { ReadAll(input, document); });
-    if (step.failure == StepFailure::kNone) step = ConvertStep(document, message, nullptr, options, fonts);
+    step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName); });
+    if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, fonts);
+    // Before any message, which may go to the same file.
+    if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) rtf.Discard();
 
     if (step.failure == StepFailure::kOutOfMemory) {
         errors << texts::kNotEnoughMemory << "\n";
@@ -50,7 +60,17 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         errors << message;
         return kExitFailed;
     }
-    if (!WriteWithCrLf(output, document)) {
+    bool written;
+    if (!rtf.Finish() && rtf.NoFileMade()) {
+        rtf.Discard();
+        StringSink text;
+        step = ConvertStep(bytes.View(), text, message, nullptr, options, fonts);
+        written = step.failure == StepFailure::kNone && step.result == 0 && WriteWithCrLf(output, text.Text());
+    } else {
+        written = rtf.CopyTo(output);
+    }
+    if (!written) {
+        rtf.Discard();
         errors << texts::ErrorWritingToFile("-") << "\n";
         return kExitFailed;
     }

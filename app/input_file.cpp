@@ -5,10 +5,36 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <stdexcept>
 #include <system_error>
 
 namespace quorin {
+
+// Inputs are read, not mapped: a mapped file that another program truncates
+// meanwhile ends the whole batch with SIGBUS, and a buffer kept from file to
+// file costs no fresh memory after the first.
+void InputBuffer::ReadAll(int fd, size_t expected, const std::string& what) {
+    size_ = 0;
+    // Room for the end-of-file probe, so that it does not move a large buffer.
+    size_t wanted = expected + 4096;
+    for (;;) {
+        if (capacity_ < wanted) {
+            std::unique_ptr<char[]> larger(new char[wanted]);
+            if (size_ > 0) std::memcpy(larger.get(), data_.get(), size_);
+            data_ = std::move(larger);
+            capacity_ = wanted;
+        }
+        // The file may change size while it is read: stop at its end, and
+        // keep reading past the size it had if it grew.
+        ssize_t got = read(fd, data_.get() + size_, capacity_ - size_);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw std::system_error(errno, std::generic_category(), what);
+        if (got == 0) return;
+        size_ += static_cast<size_t>(got);
+        if (size_ == capacity_) wanted = 2 * capacity_;
+    }
+}
 
 InputFile::InputFile(const std::string& path) : path_(path) {
     fd_ = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
@@ -23,25 +49,11 @@ InputFile::~InputFile() {
     if (fd_ >= 0) close(fd_);
 }
 
-size_t InputFile::Read(RtfBuffer& document) {
+std::string_view InputFile::Read(InputBuffer& bytes) {
     struct stat info;
     if (fd_ < 0 || fstat(fd_, &info) != 0) throw std::runtime_error("input not open");
-    // Room for the end-of-file probe, so it does not move a large buffer.
-    document.reserve(static_cast<size_t>(info.st_size) + 4096);
-    document.resize(static_cast<size_t>(info.st_size));
-    size_t total = 0;
-    // The file may change size while it is read: stop at its end, and keep
-    // reading past the size it had if it grew.
-    for (;;) {
-        if (total == document.size()) document.resize(document.size() + 4096);
-        ssize_t got = read(fd_, document.data() + total, document.size() - total);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw std::system_error(errno, std::generic_category(), path_);
-        if (got == 0) break;
-        total += static_cast<size_t>(got);
-    }
-    document.resize(total);
-    return total;
+    bytes.ReadAll(fd_, static_cast<size_t>(info.st_size), path_);
+    return bytes.View();
 }
 
 }  // namespace quorin

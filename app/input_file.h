@@ -1,9 +1,25 @@
 #pragma once
+#include <cstddef>
+#include <memory>
 #include <string>
-
-#include "core/rtf_buffer.h"
+#include <string_view>
 
 namespace quorin {
+
+// The bytes of one input at a time, in memory that is reused from input to
+// input and never zero-filled before it is read into.
+class InputBuffer {
+public:
+    std::string_view View() const { return {data_.get(), size_}; }
+    // Reads `fd` to its end; `expected` is its size when known (0 when not).
+    // Throws std::system_error (naming `what`) when a read fails.
+    void ReadAll(int fd, size_t expected, const std::string& what);
+
+private:
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
 
 // A batch input opened for reading as raw bytes; closed when destroyed.
 class InputFile {
@@ -17,8 +33,8 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     // The batch's text for a file that did not open.
     std::string ErrorText() const { return "Error opening file \"" + path_ + "\"!"; }
-    // Reads the whole file into `document`; throws when the read fails.
-    size_t Read(RtfBuffer& document);
+    // Reads the whole file into `bytes`; throws when the read fails.
+    std::string_view Read(InputBuffer& bytes);
 
 private:
     std::string path_;

@@ -46,5 +46,5 @@ printf 'peak memory of the batch: %d KB\n' "$(cat "$work/batch.rss")"
 size_kb=$(( $(stat -c %s "$work/large.wp") / 1024 ))
 /usr/bin/time -f "%M" -o "$work/large.rss" "$quorin" -f - -o - < "$work/large.wp" > /dev/null
 peak=$(cat "$work/large.rss")
-printf 'one %d KB document: peak memory %d KB = %.2f x its size + %d KB (aim: under 6 x + 10240 KB)\n' \
+printf 'one %d KB document: peak memory %d KB = %.2f x its size + %d KB (aim: under 3 x + 10240 KB)\n' \
   "$size_kb" "$peak" "$(calc "($peak - 10240) / $size_kb")" 10240

@@ -36,7 +36,7 @@ struct Prolog {
 };
 
 // The packet's bytes, cut at the end of the file.
-RtfBuffer PacketData(const RtfBuffer& file, uint32_t offset, uint32_t length) {
+RtfBuffer PacketData(const CodeView& file, uint32_t offset, uint32_t length) {
     if (offset >= file.size()) return {};
     return RtfBuffer(file.substr(offset, length));
 }
@@ -70,7 +70,7 @@ void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const Conversion
 // looping chain), or a cancel request. Packet data handed on is limited to a
 // few times the file's size, so a chain that names one large packet over and
 // over cannot multiply the work.
-void WalkPrefix(const RtfBuffer& file, Prolog& prolog, const ConversionOptions& options, FontResolver* fonts,
+void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& options, FontResolver* fonts,
                 OutputBudget& budget) {
     std::vector<uint32_t> visited;
     uint64_t packetBudget = 4 * uint64_t{file.size()} + 65536;
@@ -101,28 +101,12 @@ void WalkPrefix(const RtfBuffer& file, Prolog& prolog, const ConversionOptions& 
     }
 }
 
-// Reserves room for the body: four times the code stream, or less when memory
-// is short, and nothing when even that fails.
-void PresizeBody(RtfBuffer& body, size_t streamLength) {
-    try {
-        std::vector<char> reserve(4000);
-        for (size_t factor : {4, 2, 1}) {
-            try {
-                body.reserve(body.size() + factor * streamLength);
-                return;
-            } catch (const std::bad_alloc&) {
-            } catch (const std::length_error&) {
-            }
-        }
-    } catch (const std::bad_alloc&) {
-    }
-}
-
 }  // namespace
 
-int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                     const ConversionOptions& options, FontResolver* fonts) {
     const bool rightToLeft = options.rightToLeftDocument == 1;
+    CodeView document(bytes);
 
     // A file shorter than its 16-byte header is no WordPerfect document.
     if (document.size() < 16 || document.DwordOr0(0) != kSignature || document.ByteOr0(8) != 1 ||
@@ -139,10 +123,16 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
         message = kErrorInFile;
         return kNotConverted;
     }
-    // Without the right password a protected document would convert into garbage.
-    if (!UnlockDocument(document, options.password)) {
-        message = kProtectedByPassword;
-        return kProtected;
+    // Without the right password a protected document would convert into
+    // garbage; with it, the conversion reads a plain copy.
+    RtfBuffer unlocked;
+    if (EncryptionKeyOf(document) != 0) {
+        unlocked.assign(bytes);
+        if (!UnlockDocument(unlocked, options.password)) {
+            message = kProtectedByPassword;
+            return kProtected;
+        }
+        document = CodeView(unlocked);
     }
 
     // One cap on the RTF of the whole conversion: styles and body alike.
@@ -151,41 +141,29 @@ int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tr
     WalkPrefix(document, prolog, options, fonts, budget);
     if (options.CancelRequested()) return kCancelled;
 
-    // The code stream is made in place from the document's bytes: the initial
-    // codes, then the document area.
-    document.erase(0, documentArea);
-    document.insert(0, prolog.initialCodes);
-    RtfBuffer stream = std::move(document);
-    document.clear();
-
-    // The pieces before the body are complete now, so the body is written
-    // straight after them and the document needs no joining copy at the end.
-    RtfBuffer rtf(rightToLeft ? "{\\rtf1\\ansi\n\\deff1000" : "{\\rtf1\\ansi\n\\deff0");
-    rtf += prolog.fontTable;
-    rtf += prolog.documentInformation;
-    rtf += prolog.styleSheet;
-    rtf += '}';
-    rtf += "\\qj\\fet2\\enddoc\\aenddoc\\ftnnar\\aftnnar\\viewkind1\\facingp"
-           "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440";
-    rtf += rightToLeft ? "\\rtldoc\\rtlgutter\\rtlsect\\rtlpar" : "\\ltrdoc\\ltrgutter\\ltrsect\\ltrpar";
-    PresizeBody(rtf, stream.size());
+    // The pieces before the body are complete now, so they go out first and
+    // the body follows as it is converted.
+    out.Append(rightToLeft ? "{\\rtf1\\ansi\n\\deff1000" : "{\\rtf1\\ansi\n\\deff0");
+    out.Append(prolog.fontTable);
+    out.Append(prolog.documentInformation);
+    out.Append(prolog.styleSheet);
+    out.Append('}');
+    out.Append("\\qj\\fet2\\enddoc\\aenddoc\\ftnnar\\aftnnar\\viewkind1\\facingp"
+               "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440");
+    out.Append(rightToLeft ? "\\rtldoc\\rtlgutter\\rtlsect\\rtlpar" : "\\ltrdoc\\ltrgutter\\ltrsect\\ltrpar");
 
     DocumentReader reader(options);
     reader.outputBudget = &budget;
-    reader.Run(stream, rtf, tracker, false);
-    rtf += '}';
-    // Give back the reserve when much of it went unused; a smaller excess is
-    // not worth copying the whole text for.
-    if (rtf.capacity() > 2 * rtf.size()) rtf.shrink_to_fit();
-    document = std::move(rtf);
+    reader.RunDocument(prolog.initialCodes, document.substr(documentArea), out, tracker);
+    out.Append('}');
     return kConverted;
 }
 
-int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
+int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
                     const ConversionOptions& options, FontResolver* fonts) {
-    RtfBuffer text(document);
-    int result = ConvertDocument(text, message, tracker, options, fonts);
-    if (result == kConverted) out.Append(text);
+    StringSink rtf;
+    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, fonts);
+    if (result == kConverted) document = rtf.TakeText();
     return result;
 }
 

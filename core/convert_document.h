@@ -23,9 +23,10 @@ enum ConvertResult : int {
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
                     const ConversionOptions& options, FontResolver* fonts = nullptr);
 
-// The same conversion writing its RTF text (line feeds as LF) to `out`. When
-// the result is not kConverted, or a failure is raised, whatever reached
-// `out` is no document: the caller discards it.
+// The same conversion reading the document where it lies and writing its RTF
+// text (line feeds as LF) to `out` as it is made. When the result is not
+// kConverted, or a failure is raised, whatever reached `out` is no document:
+// the caller discards it.
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                     const ConversionOptions& options, FontResolver* fonts = nullptr);
 

@@ -24,8 +24,10 @@ uint16_t PasswordCheck(std::string_view password) {
     return check;
 }
 
-uint16_t EncryptionKeyOf(const RtfBuffer& document) {
-    return document.size() < kHeaderSize ? 0 : document.WordOr0(kKeyOffset);
+uint16_t EncryptionKeyOf(std::string_view document) {
+    if (document.size() < kHeaderSize) return 0;
+    return static_cast<uint16_t>(static_cast<uint8_t>(document[kKeyOffset]) |
+                                 static_cast<uint8_t>(document[kKeyOffset + 1]) << 8);
 }
 
 void ApplyPasswordStream(RtfBuffer& document, std::string_view password) {

@@ -18,7 +18,7 @@ namespace quorin {
 uint16_t PasswordCheck(std::string_view password);
 
 // The header's encryption key; 0 for a plain document or a short file.
-uint16_t EncryptionKeyOf(const RtfBuffer& document);
+uint16_t EncryptionKeyOf(std::string_view document);
 
 // Applies the password stream to every byte after the header. Applied twice
 // it gives the bytes back, so it encrypts and decrypts alike.

@@ -124,79 +124,152 @@ void OutputBudget::Charge(size_t bytes) {
 }
 
 size_t DocumentReader::Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero) {
+    size_t consumed;
+    {
+        AppendingSink sink(out);
+        consumed = Run(CodeView(stream), sink, tracker, stopAtZero);
+    }
+    stream.clear();
+    stream.shrink_to_fit();
+    return consumed;
+}
+
+size_t DocumentReader::Run(CodeView stream, RtfSink& out, ProgressTracker* tracker, bool stopAtZero) {
     const bool savedStopAtNul = stopAtNul;
     stopAtNul = stopAtZero;
-    const size_t end = stream.size();
-    size_t cursor = 0;
     if (tracker) {
-        tracker->SetFileRange(0, static_cast<int32_t>(end));
+        tracker->SetFileRange(0, static_cast<int32_t>(stream.size()));
         tracker->BeginFile();
     }
+    const size_t cursor = Walk(stream, 0, out, tracker, 0, false);
+    FinishRun(out, cursor);
+    stopAtNul = savedStopAtNul;
+    return cursor;
+}
+
+namespace {
+
+// Whether the unit at cursor lies whole before the end of the stream.
+bool UnitIsWhole(const CodeView& stream, size_t cursor) {
+    const size_t left = stream.size() - cursor;
+    const uint8_t b = static_cast<uint8_t>(stream[cursor]);
+    if (b < 0xC0) return true;
+    if (b == 0xC0) return left >= 4;
+    if (b <= 0xCF) return left >= kFixedLength[b - 0xC0];
+    // A table reads on to its end, wherever that is.
+    if (left < 4 || (b == 0xD2 && stream[cursor + 1] == 0x0B)) return false;
+    return stream.WordOr0(cursor + 2) + size_t{4} <= left;
+}
+
+}  // namespace
+
+void DocumentReader::RunDocument(CodeView initialCodes, CodeView documentArea, RtfSink& out,
+                                 ProgressTracker* tracker) {
+    stopAtNul = false;
+    if (tracker) {
+        tracker->SetFileRange(0, static_cast<int32_t>(initialCodes.size() + documentArea.size()));
+        tracker->BeginFile();
+    }
+    size_t cursor = Walk(initialCodes, 0, out, tracker, 0, true);
+    // Open marks read their text from the last stream walked, so it lives
+    // until the run is finished.
+    std::string joined;
+    if (!options.CancelRequested()) {
+        if (cursor == initialCodes.size()) {
+            cursor = Walk(documentArea, 0, out, tracker, cursor, false);
+        } else {
+            // A code the end of the initial codes cuts off reads on into the
+            // document area; only that rare case joins the two.
+            joined = initialCodes.substr(cursor);
+            joined += documentArea;
+            cursor = Walk(joined, 0, out, tracker, cursor, false);
+        }
+    }
+    FinishRun(out, cursor);
+}
+
+size_t DocumentReader::Walk(const CodeView& stream, size_t cursor, RtfSink& out, ProgressTracker* tracker,
+                            size_t trackerOffset, bool wholeUnitsOnly) {
+    const size_t end = stream.size();
     while (cursor < end && !options.CancelRequested()) {
         if (IsText(static_cast<uint8_t>(stream[cursor])) && PlainTextNeedsNoRules()) {
-            WriteTextRun(stream, cursor, out, tracker);
+            WriteTextRun(stream, cursor, out, tracker, trackerOffset);
             continue;
         }
         if (stream[cursor] == 0 && stopAtNul) break;
-        const bool goOn = Step(stream, cursor, out);
-        if (tracker) tracker->UpdatePosition(static_cast<int32_t>(cursor));
+        if (wholeUnitsOnly && !UnitIsWhole(stream, cursor)) break;
+        unitOutput.clear();
+        const bool goOn = Step(stream, cursor, unitOutput);
+        out.Append(unitOutput);
+        if (tracker) tracker->UpdatePosition(static_cast<int32_t>(trackerOffset + cursor));
         if (!goOn) break;
     }
-    if (paragraphOpen) EndParagraph(out);
-    CloseOpenMarks(out, cursor);
-    stream.clear();
-    stream.shrink_to_fit();
-    stopAtNul = savedStopAtNul;
     return cursor;
+}
+
+void DocumentReader::FinishRun(RtfSink& out, size_t end) {
+    unitOutput.clear();
+    if (paragraphOpen) EndParagraph(unitOutput);
+    CloseOpenMarks(unitOutput, end);
+    out.Append(unitOutput);
 }
 
 // Most of a document is plain text, and plain text outside field text and
 // reversed parentheses is one hexadecimal escape per byte: such runs are
 // written in bulk, up to a bounded length so that a cancel request is still
 // seen soon. The output is what WritePlainCharacter writes byte by byte.
-void DocumentReader::WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out, ProgressTracker* tracker) {
+void DocumentReader::WriteTextRun(const CodeView& stream, size_t& cursor, RtfSink& out, ProgressTracker* tracker,
+                                  size_t trackerOffset) {
     static constexpr size_t kLongestRun = 4096;
     const size_t limit = std::min(stream.size(), cursor + kLongestRun);
+    // One pass: each byte is tested and written; the room is taken for the
+    // longest run and only what was written is committed and charged.
+    char* const start = out.Reserve(4 * (limit - cursor));
+    char* to = start;
     size_t runEnd = cursor;
-    while (runEnd < limit && IsText(static_cast<uint8_t>(stream[runEnd]))) ++runEnd;
-
-    const size_t written = out.size();
-    out.resize(written + 4 * (runEnd - cursor));
-    char* to = out.data() + written;
-    for (size_t at = cursor; at < runEnd; ++at, to += 4)
-        std::memcpy(to, kEscapes[static_cast<uint8_t>(stream[at])].data(), 4);
-    Charge(4 * (runEnd - cursor));
+    for (; runEnd < limit && IsText(static_cast<uint8_t>(stream[runEnd])); ++runEnd, to += 4)
+        std::memcpy(to, kEscapes[static_cast<uint8_t>(stream[runEnd])].data(), 4);
+    const size_t bytes = static_cast<size_t>(to - start);
+    Charge(bytes);
+    out.Commit(bytes);
     SetTextMarks();
     if (tracker)
-        for (size_t at = cursor + 1; at <= runEnd; ++at) tracker->UpdatePosition(static_cast<int32_t>(at));
+        for (size_t at = cursor + 1; at <= runEnd; ++at)
+            tracker->UpdatePosition(static_cast<int32_t>(trackerOffset + at));
     cursor = runEnd;
 }
 
-bool DocumentReader::Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
+bool DocumentReader::Step(const CodeView& stream, size_t& cursor, RtfBuffer& out) {
     const size_t before = out.size();
-    unitStream = &stream;
+    unitStream = stream;
     unitStart = cursor;
     const bool goOn = StepUnit(stream, cursor, out);
     Charge(out.size() - before);
     return goOn;
 }
 
-bool DocumentReader::StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
+bool DocumentReader::StepUnit(const CodeView& stream, size_t& cursor, RtfBuffer& out) {
     const size_t end = stream.size();
     const size_t left = end - cursor;
     const uint8_t b = static_cast<uint8_t>(stream[cursor]);
+    // Operations may clear the buffer they are given, so they write into out
+    // itself only while it holds nothing (as in the loop); else into scratch.
+    RtfBuffer& target = out.empty() ? out : codeOutput;
+    auto collect = [&] {
+        if (&target != &out) out += target;
+    };
 
     if (b >= 0x20 && b <= 0x7E) {
         ++cursor;
         WritePlainCharacter(b, out);  // writes no more than it appends
         return true;
     }
+    target.clear();
     if (b < 0x20 || (b >= 0x80 && b <= 0xBF)) {
         ++cursor;
         codeText.assign(1, static_cast<char>(b));
-        codeOutput.clear();
-        CallCode(b, codeText, codeOutput);
-        out += codeOutput;
+        CallCode(b, codeText, target);
+        collect();
         return true;
     }
     if (b == 0x7F) {  // belongs to no class: passed over
@@ -208,10 +281,9 @@ bool DocumentReader::StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer
             cursor = end;
             return false;
         }
-        codeOutput.clear();
         WriteExtendedCharacter(static_cast<uint8_t>(stream[cursor + 2]), static_cast<uint8_t>(stream[cursor + 1]),
-                               codeOutput);
-        out += codeOutput;
+                               target);
+        collect();
         cursor = std::min(cursor + 4, end);
         return true;
     }
@@ -219,9 +291,8 @@ bool DocumentReader::StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer
         const size_t length = std::min<size_t>(kFixedLength[b - 0xC0], left);
         codeText.assign(stream, cursor, length);
         cursor += length;
-        codeOutput.clear();
-        CallCode(b, codeText, codeOutput);
-        out += codeOutput;
+        CallCode(b, codeText, target);
+        collect();
         return true;
     }
     // Variable length: code byte, subfunction, length word, then the bytes the
@@ -232,9 +303,8 @@ bool DocumentReader::StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer
         return false;
     }
     if (b == 0xD2 && stream[cursor + 1] == 0x0B) {
-        codeOutput.clear();
-        HandOverTable(*this, stream, cursor, codeOutput);
-        out += codeOutput;
+        HandOverTable(*this, stream, cursor, target);
+        collect();
         return true;
     }
     const size_t length = stream.WordOr0(cursor + 2) + size_t{4};
@@ -244,9 +314,8 @@ bool DocumentReader::StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer
     }
     codeText.assign(stream, cursor, length);
     cursor += length;
-    codeOutput.clear();
-    CallCode(b, codeText, codeOutput);
-    out += codeOutput;
+    CallCode(b, codeText, target);
+    collect();
     return true;
 }
 
@@ -264,8 +333,8 @@ bool DocumentReader::RunNested(std::string_view subDocument, RtfBuffer& result, 
         nested->AdjustFieldDepth(1);
         ++nested->reversedTextDepth;
     }
-    RtfBuffer stream{subDocument};
-    nested->Run(stream, result, nullptr, true);
+    AppendingSink sink(result);
+    nested->Run(CodeView(subDocument), sink, nullptr, true);
     return true;
 }
 

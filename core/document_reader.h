@@ -5,9 +5,11 @@
 #include <memory>
 #include <vector>
 
+#include "core/code_view.h"
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
+#include "core/rtf_sink.h"
 
 namespace quorin {
 
@@ -46,6 +48,11 @@ public:
     // Runs the loop over the code stream, appending to out; returns the bytes
     // consumed. The stream is emptied when the run ends.
     virtual size_t Run(RtfBuffer& stream, RtfBuffer& out, ProgressTracker* tracker, bool stopAtZero);
+    // The same run over bytes the caller keeps, writing to a sink.
+    size_t Run(CodeView stream, RtfSink& out, ProgressTracker* tracker, bool stopAtZero);
+    // Runs the loop over a document's code stream: its initial codes, then
+    // its document area, read where they lie.
+    void RunDocument(CodeView initialCodes, CodeView documentArea, RtfSink& out, ProgressTracker* tracker);
 
     // Converts a sub-document with a copy of this reader (stop at zero, no
     // progress) and appends its RTF to result; with asReversedText the copy
@@ -178,7 +185,7 @@ public:
     // copy of the reader made at the start code converts from the marked bytes
     // (as field text: paragraph ends as spaces, quotation marks escaped).
     struct OpenMark {
-        const RtfBuffer* stream;  // the marked bytes start here, at `start`
+        CodeView stream;  // the marked bytes start here, at `start`
         size_t start;
         std::unique_ptr<DocumentReader> entryReader;  // none: no entry is written
     };
@@ -194,7 +201,7 @@ protected:
     // Handles the unit at cursor: frames it, advances cursor (always by at
     // least one byte) and appends its RTF to out. Returns false when the run
     // must end here (a code cut off by the end of the stream).
-    bool Step(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    bool Step(const CodeView& stream, size_t& cursor, RtfBuffer& out);
     void Charge(size_t bytes) {
         if (outputBudget) outputBudget->Charge(bytes);
     }
@@ -209,7 +216,7 @@ protected:
     // switch (empty for none).
     void WriteMarkEntry(OpenMark& mark, size_t end, std::string_view levelSwitch, RtfBuffer& out);
     // The unit Step is handling: where a mark code finds its position.
-    const RtfBuffer* unitStream = nullptr;
+    CodeView unitStream;  // the stream of the unit being read
     size_t unitStart = 0;
     // Dispatches one framed code through the code table.
     void CallCode(uint8_t codeByte, const RtfBuffer& code, RtfBuffer& out) {
@@ -220,11 +227,13 @@ protected:
     bool PlainTextNeedsNoRules() const {
         return fieldDepth == 0 && !(options.reverseParentheses != 0 && rightToLeft);
     }
-    void WriteTextRun(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out, ProgressTracker* tracker);
+    void WriteTextRun(const CodeView& stream, size_t& cursor, RtfSink& out, ProgressTracker* tracker,
+                      size_t trackerOffset);
 
     // Per-code scratch, reused so that the loop does not allocate per unit.
     RtfBuffer codeText;
     RtfBuffer codeOutput;
+    RtfBuffer unitOutput;
 
     void SetTextMarks() { sectionHasText = paragraphOpen = true; }
     // In reversed text, puts the character form written from `start` on into
@@ -233,7 +242,14 @@ protected:
 
 private:
     static void InitCodeTable(CodeTable& table);
-    bool StepUnit(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    bool StepUnit(const CodeView& stream, size_t& cursor, RtfBuffer& out);
+    // The loop over one stream from cursor; returns where it stopped. With
+    // wholeUnitsOnly it stops before a unit that the stream's end cuts off.
+    size_t Walk(const CodeView& stream, size_t cursor, RtfSink& out, ProgressTracker* tracker, size_t trackerOffset,
+                bool wholeUnitsOnly);
+    // Ends the open paragraph and marks when a run ends.
+    // Ends the paragraph and the marks left open; `end` is where the last stream walked ended.
+    void FinishRun(RtfSink& out, size_t end);
     // The common steps of the set operations 1 to 14.
     void WriteSetCharacter(uint8_t set, uint8_t c, RtfBuffer& out);
 };

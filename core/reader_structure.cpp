@@ -50,8 +50,9 @@ void DocumentReader::CloseOpenMarks(RtfBuffer& out, size_t end) {
 // "\tc" group, and turned into a table-of-contents mark by those that build
 // tables of contents.
 void DocumentReader::WriteMarkEntry(OpenMark& mark, size_t end, std::string_view levelSwitch, RtfBuffer& out) {
-    if (!mark.entryReader || mark.stream != unitStream || end <= mark.start || end > mark.stream->size()) return;
-    RtfBuffer marked{std::string_view(*mark.stream).substr(mark.start, end - mark.start)}, text;
+    const bool sameStream = mark.stream.data() == unitStream.data() && mark.stream.size() == unitStream.size();
+    if (!mark.entryReader || !sameStream || end <= mark.start || end > mark.stream.size()) return;
+    RtfBuffer marked{mark.stream.substr(mark.start, end - mark.start)}, text;
     mark.entryReader->Run(marked, text, nullptr, stopAtNul);
     text = WithoutEmptyGroups(text);
     // The space that ends the copy's paragraph belongs to no entry.

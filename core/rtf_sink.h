@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -63,39 +64,63 @@ private:
     uint64_t handedOn_ = 0;
 };
 
-// A sink that keeps the whole text in a string: for tests, and for callers
-// that need the text in memory.
-class StringSink final : public RtfSink {
+// A sink that appends to a string the caller holds. While the sink writes,
+// the string spans its whole capacity; Text (and the destructor) cut it back
+// to the text written.
+class AppendingSink : public RtfSink {
 public:
-    StringSink() { Adopt(); }
+    explicit AppendingSink(std::string& text) : text_(text) { Adopt(); }
+    ~AppendingSink() override { text_.resize(size()); }
+    AppendingSink(const AppendingSink&) = delete;
+    AppendingSink& operator=(const AppendingSink&) = delete;
+
+    // The text written so far; the next append takes the string's room again.
     const std::string& Text() {
         text_.resize(size());
-        Adopt();
+        SetBlock(text_.data(), text_.size(), text_.size());
         return text_;
     }
     std::string TakeText() {
-        text_.resize(size());
-        std::string text = std::move(text_);
+        Text();
+        std::string taken = std::move(text_);
         text_.clear();
-        Adopt();
-        return text;
+        SetBlock(text_.data(), 0, 0);
+        return taken;
     }
 
 protected:
     void MakeRoom(size_t count) override {
         text_.resize(size());
-        text_.reserve(size() + count > 2 * text_.capacity() ? size() + count : 2 * text_.capacity() + 64);
-        Adopt();
+        const size_t wanted = size() + count;
+        if (wanted > text_.capacity()) text_.reserve(std::max(wanted, 2 * text_.capacity()));
+        Adopt(count);
     }
 
 private:
-    // Points the block at the string's whole capacity.
-    void Adopt() {
-        size_t used = text_.size();
-        text_.resize(text_.capacity());
+    // Points the block at room after the string's text: at least `count`
+    // bytes, and about as much as the text already holds. The room is
+    // zero-filled by the string, so a large capacity left by an earlier use
+    // is not taken whole for a short text.
+    void Adopt(size_t count = 0) {
+        const size_t used = text_.size();
+        const size_t room = std::min(text_.capacity() - used, std::max({count, used, size_t{256}}));
+        text_.resize(used + room);
         SetBlock(text_.data(), used, text_.size());
     }
-    std::string text_;
+    std::string& text_;
+};
+
+namespace detail {
+struct OwnedText {
+    std::string text;
+};
+}  // namespace detail
+
+// A sink that keeps the whole text in a string of its own: for tests, and for
+// callers that need the text in memory.
+class StringSink final : private detail::OwnedText, public AppendingSink {
+public:
+    StringSink() : AppendingSink(text) {}
 };
 
 }  // namespace quorin

@@ -4,7 +4,7 @@
 
 namespace quorin {
 
-void HandOverTable(const DocumentReader& reader, const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
+void HandOverTable(const DocumentReader& reader, const CodeView& stream, size_t& cursor, RtfBuffer& out) {
     TableReader table(reader);
     table.ConvertTable(stream, cursor, out);
 }

@@ -6,13 +6,13 @@ namespace quorin {
 
 namespace {
 
-bool IsTableDefinition(const RtfBuffer& stream, size_t at) {
+bool IsTableDefinition(const CodeView& stream, size_t at) {
     return static_cast<uint8_t>(stream[at]) == 0xD2 && stream.ByteOr0(at + 1) == 0x0B;
 }
 
 }  // namespace
 
-void TableReader::ConvertTable(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out) {
+void TableReader::ConvertTable(const CodeView& stream, size_t& cursor, RtfBuffer& out) {
     // The definition is a variable-length code; one cut off by the end of the
     // stream is skipped like any other, and there is no table.
     size_t length = stream.WordOr0(cursor + 2) + size_t{4};

@@ -23,7 +23,7 @@ public:
     // `out`; `cursor` ends past the table-off code, at the end of the stream,
     // where a cancel request stopped, or on the definition of a next table.
     // The groups are always closed.
-    void ConvertTable(const RtfBuffer& stream, size_t& cursor, RtfBuffer& out);
+    void ConvertTable(const CodeView& stream, size_t& cursor, RtfBuffer& out);
 
     int TextWidth() override;
     void OnTableDefinition(const RtfBuffer& code, RtfBuffer& out) override;

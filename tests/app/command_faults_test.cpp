@@ -206,9 +206,7 @@ TEST(CommandFaults, ReRunsWithEachExistingChoice) {
 
 // Output and temporary names may be as long as the file system allows: a
 // 250-byte input name gives a legal 254-byte output name.
-// Disabled until outputs are written through a temporary file whose name
-// does not grow with the output's.
-TEST(CommandFaults, DISABLED_LongestNamesConvert) {
+TEST(CommandFaults, LongestNamesConvert) {
     TemporaryFolder folder;
     std::string name = std::string(247, 'n') + ".wp";
     WriteFile(folder / name, kLetter);
