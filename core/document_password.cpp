@@ -6,12 +6,28 @@ namespace {
 
 constexpr size_t kHeaderSize = 16;
 constexpr size_t kKeyOffset = 12;
+constexpr uint16_t kIndexBlock = 0xFFFB;
 
 std::string InCapitals(std::string_view password) {
     std::string capitals(password);
     for (char& c : capitals)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return capitals;
+}
+
+// Whether the plain text begins with an index block whose packets lie in
+// the file, as every prefix area does.
+bool PrefixOpens(const RtfBuffer& document) {
+    constexpr size_t kEntrySize = 10;
+    if (document.DwordOr0(4) < kHeaderSize + kEntrySize || document.WordOr0(kHeaderSize) != kIndexBlock) return false;
+    const uint16_t entries = document.WordOr0(kHeaderSize + 2);
+    if (entries == 0 || entries > 5) return false;
+    for (size_t i = 1; i < entries; ++i) {
+        const size_t entry = kHeaderSize + i * kEntrySize;
+        const uint64_t length = document.DwordOr0(entry + 2), offset = document.DwordOr0(entry + 6);
+        if (length != 0 && (offset < kHeaderSize || offset + length > document.size())) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -40,11 +56,19 @@ void ApplyPasswordStream(RtfBuffer& document, std::string_view password) {
     }
 }
 
+// The check value's rule is known from descriptions of the format rather
+// than from its makers, so a password whose plain text begins with the index
+// block that opens every prefix area is taken as right too: a document must
+// never stay locked for its own password.
 bool UnlockDocument(RtfBuffer& document, std::string_view password) {
     uint16_t key = EncryptionKeyOf(document);
     if (key == 0) return true;
-    if (password.empty() || PasswordCheck(password) != key) return false;
+    if (password.empty()) return false;
     ApplyPasswordStream(document, password);
+    if (PasswordCheck(password) != key && !PrefixOpens(document)) {
+        ApplyPasswordStream(document, password);
+        return false;
+    }
     document[kKeyOffset] = document[kKeyOffset + 1] = 0;
     return true;
 }

@@ -188,7 +188,7 @@ TEST(Password, StreamAndCheckValue) {
 
 TEST(Password, ProtectedDocumentsNeedTheirPassword) {
     const std::string plain = WpDocument().Packet(1, std::string(40, 's')).Body("Secret text").Build();
-    const std::string locked = EncryptDocument(plain, "Sesame");
+    std::string locked = EncryptDocument(plain, "Sesame");
     ConversionOptions options;
     auto convert = [&](const std::string& password) {
         options.password = password;
@@ -201,6 +201,14 @@ TEST(Password, ProtectedDocumentsNeedTheirPassword) {
             << wrong;
     }
     EXPECT_EQ(convert("SESAME"), std::make_pair(int(kConverted), ConvertFile(plain)));
+    // Should the check value follow another rule, the right password still
+    // opens a document whose prefix area it reveals; a wrong one does not.
+    std::string otherCheck = locked;
+    otherCheck[12] = char(otherCheck[12] ^ 0x5A);
+    locked.swap(otherCheck);
+    EXPECT_EQ(convert("Sesame").first, kConverted);
+    EXPECT_EQ(convert("Sesamf").first, kProtected);
+    locked.swap(otherCheck);
     // A plain document ignores a password given for others.
     options.password = "Sesame";
     EXPECT_EQ(ConvertFile(plain, options), ConvertFile(plain));
