@@ -110,11 +110,7 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     for (const char* name : {"a.wp", "c.wp", "d.wp"}) WriteFile(folder / name, WpDocument().Body("Hi").Build());
     WriteFile(folder / "b.wp", "not a document");
     // Cancel in the message of b.wp, confirmed.
-    struct CancellingMessages : UserMessages {
-        MessageAnswer Show(const UserMessage& m) override {
-            return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
-        }
-    } messages;
+    CancellingMessages messages;
     ConversionOptions options;
     BatchReport report(folder / "r.csv");
     BatchServices services{options, messages, nullptr, nullptr, nullptr, &report};

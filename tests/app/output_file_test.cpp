@@ -168,11 +168,7 @@ TEST(OutputNames, CancelWithSeveralJobsLeavesNoTemporaryFile) {
     const std::string big = WpDocument().Body(body).Build();
     for (const char* name : {"a.wp", "c.wp", "d.wp", "e.wp", "f.wp"}) WriteFile(folder / name, big);
     WriteFile(folder / "b.wp", "not a document");
-    struct CancelAtError : UserMessages {
-        MessageAnswer Show(const UserMessage& m) override {
-            return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
-        }
-    } messages;
+    CancellingMessages messages;
     ConversionOptions options;
     BatchServices services{options, messages, nullptr};
     BatchOutcome outcome = ConvertFiles({folder / "*.wp"}, folder / "out", services, {4, false});

@@ -5,7 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "app/user_messages.h"
+
 namespace quorin::test {
+
+// A person who cancels the batch at its first error box and confirms it.
+struct CancellingMessages : UserMessages {
+    MessageAnswer Show(const UserMessage& m) override {
+        return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
+    }
+};
 
 // A temporary folder, removed with everything in it at the end of the test.
 class TemporaryFolder {
