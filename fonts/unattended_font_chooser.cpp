@@ -1,5 +1,7 @@
 #include "fonts/unattended_font_chooser.h"
 
+#include <sys/stat.h>
+
 #include "fonts/font_key.h"
 
 namespace quorin {
@@ -26,6 +28,16 @@ FontSubstitutes UnattendedFontChooser::LookupSubstitutes(const std::string& word
     // Font names are bytes of the document; Latin-1 keeps every byte distinct.
     QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));
     std::lock_guard lock(mutex_);
+    // Reading the settings file costs more than converting a small document,
+    // so answers are kept while the file stays as it was: a choice stored by
+    // another process still counts at once.
+    const std::array<int64_t, 4> state = SettingsFileState();
+    if (state != answeredState_) {
+        answers_.clear();
+        answeredState_ = state;
+    }
+    if (auto known = answers_.find(key); known != answers_.end()) return known->second;
+    FontSubstitutes& answer = answers_[key];
     FontChoice stored = map_.Lookup(key);
     FontChoice choice = stored;
     if (!stored.Complete()) {
@@ -42,7 +54,16 @@ FontSubstitutes UnattendedFontChooser::LookupSubstitutes(const std::string& word
         better(choice.hebrew, stored.hebrew, lists.hebrew, "Hebrew");
         better(choice.arabic, stored.arabic, lists.arabic, "Arabic");
     }
-    return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};
+    answer = {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};
+    return answer;
+}
+
+// What tells a changed settings file: its identity, size and time of change.
+std::array<int64_t, 4> UnattendedFontChooser::SettingsFileState() const {
+    struct stat info {};
+    if (stat(map_.SettingsFile().toLocal8Bit().constData(), &info) != 0) return {-1, 0, 0, 0};
+    return {static_cast<int64_t>(info.st_ino), static_cast<int64_t>(info.st_size), static_cast<int64_t>(info.st_mtim.tv_sec),
+            static_cast<int64_t>(info.st_mtim.tv_nsec)};
 }
 
 const FontLists& UnattendedFontChooser::ListsFor(int filter) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -29,6 +31,7 @@ public:
 private:
     const FontLists& ListsFor(int filter);
     QString SystemEntry(const QStringList& list, const QString& fontKey, const QString& script);
+    std::array<int64_t, 4> SettingsFileState() const;
 
     const FontMap& map_;
     const FontCatalog& catalog_;
@@ -37,6 +40,8 @@ private:
     std::optional<QList<InstalledFace>> faces_;
     std::map<int, FontLists> lists_;
     std::map<std::pair<QString, QString>, QString> matches_;  // (key, script) -> family
+    std::map<QString, FontSubstitutes> answers_;  // while the settings file is unchanged
+    std::array<int64_t, 4> answeredState_{};
 };
 
 }  // namespace quorin

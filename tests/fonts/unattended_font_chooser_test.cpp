@@ -87,6 +87,7 @@ TEST_F(UnattendedChooser, UsesTheFilterLastChosen) {
     EXPECT_EQ(catalog.reads, 1);
 }
 
+// Also when an answer for the key was given before the change.
 TEST_F(UnattendedChooser, SeesMapChangesAtOnce) {
     EXPECT_EQ(Lookup("Arial").english, "Arial (Western)");
     map.Store("ARIAL", {"Tahoma (Greek)", "David (Hebrew)", "Arial (Arabic)"});
