@@ -91,6 +91,7 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
             exportMissing = true;
             console.Show(WordUnavailableMessage(line.exportFormats, WordEngineTurnedOff()));
         }
+        if (engine.empty() && line.fallback) console.Show(FallbackUnavailableMessage(WordEngineTurnedOff()));
     }
     ObserverList observers;
     std::unique_ptr<BatchReport> report;

@@ -92,11 +92,26 @@ bool ParseExportFormats(const std::string& value, std::vector<ExportFormat>& for
 }
 
 UserMessage WordUnavailableMessage(const std::vector<ExportFormat>& formats, bool turnedOff) {
-    bool wordOnly = formats.size() == 1 && formats.front() == ExportFormat::kDocx;
-    std::string documents = wordOnly ? "Word documents" : "Word, OpenDocument and PDF documents";
+    std::vector<std::string> kinds;
+    for (ExportFormat format : formats) {
+        const char* kind = format == ExportFormat::kDocx  ? "Word documents"
+                           : format == ExportFormat::kOdt ? "OpenDocument texts"
+                           : format == ExportFormat::kPdf ? "PDF/A documents"
+                                                          : nullptr;
+        if (kind) kinds.push_back(kind);
+    }
+    std::string documents = kinds.empty() ? "Word documents" : kinds.front();
+    for (size_t i = 1; i < kinds.size(); ++i) documents += (i + 1 == kinds.size() ? " and " : ", ") + kinds[i];
     std::string text = turnedOff ? "Writing " + documents + " is turned off (QUORIN_SOFFICE=none): the RTF files are kept."
                                  : "LibreOffice (soffice) is needed to write " + documents +
                                        ", and it was not found: the RTF files are kept.";
+    return {text, "Error!", MessageIcon::kError, MessageButtons::kOk};
+}
+
+UserMessage FallbackUnavailableMessage(bool turnedOff) {
+    std::string text = turnedOff ? "Converting other WordPerfect versions is turned off (QUORIN_SOFFICE=none)."
+                                 : "LibreOffice (soffice) is needed to convert other WordPerfect versions "
+                                   "(--fallback), and it was not found.";
     return {text, "Error!", MessageIcon::kError, MessageButtons::kOk};
 }
 

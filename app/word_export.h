@@ -26,6 +26,9 @@ bool ParseExportFormats(const std::string& value, std::vector<ExportFormat>& for
 // The text shown once when documents are asked for and there is no engine:
 // `formats` are those asked for, `turnedOff` whether QUORIN_SOFFICE=none.
 UserMessage WordUnavailableMessage(const std::vector<ExportFormat>& formats, bool turnedOff);
+// The text shown once when --fallback is asked for and there is no engine:
+// documents of other versions are then refused as without it.
+UserMessage FallbackUnavailableMessage(bool turnedOff);
 // Whether QUORIN_SOFFICE turns the engine off.
 bool WordEngineTurnedOff();
 

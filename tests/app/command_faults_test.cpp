@@ -92,6 +92,13 @@ TEST(CommandFaults, EachLineGivesItsStatusMessagesAndFiles) {
         {"a named file that is missing", {"-f", "gone.wp", "-o", "-"}, 1, "Can't find file(s) \"gone.wp\"!\n", none},
         {"a named folder", {"-f", "docs", "-o", "-"}, 1,
          "\"docs\" is a folder: -R converts the files in its tree!\n", none},
+        {"documents asked for without LibreOffice", {"a.wp", "bad.wp", "-o", "out", "--to", "pdf,odt", "--fallback"}, 1,
+         "Error! LibreOffice (soffice) is needed to write PDF/A documents and OpenDocument texts, and it was not "
+         "found: the RTF files are kept.\n"
+         "Error! LibreOffice (soffice) is needed to convert other WordPerfect versions (--fallback), and it was not "
+         "found.\n"
+         "Error! @/bad.wp\nDocument is not a WordPerfect 5.X Document!\n",
+         {"a.wp.rtf"}, {{"QUORIN_SOFFICE", "/nonexistent/soffice"}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
