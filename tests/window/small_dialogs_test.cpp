@@ -118,7 +118,12 @@ TEST(Tutorial, StartsAtTheFirstPageAndEnablesButtonsByPage) {
 
 TEST(WarningBox, AcceptOrNot) {
     auto answer = [](std::function<void(QWidget*)> act) {
-        test::WhenModal person(std::move(act));
+        // Mnemonics answer only once the box is the active window, which a
+        // loaded machine may take a while to make it.
+        test::WhenModal person([act](QWidget* modal) {
+            QTest::qWaitForWindowActive(modal);
+            act(modal);
+        });
         return CWarningBox::Accepted(nullptr);
     };
     EXPECT_TRUE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }));
