@@ -9,4 +9,4 @@ build="$root/build/release"
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORIN_BUILD_TESTS=OFF
   cmake --build "$build" --target quorin -j "$(nproc)"
 } > "$build.log" 2>&1 || { mkdir -p "$(dirname "$build")"; cat "$build.log" >&2; exit 2; }
-exec "$build/app/quorin" "$@"
+exec "$build/main/quorin" "$@"

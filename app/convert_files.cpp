@@ -17,7 +17,7 @@ namespace {
 // hand-over, after the last file), the batch ends with its message.
 void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
     if (!services.options.CancelRequested()) return;
-    services.messages.Show(texts::CanceledMessage());
+    services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
 }
 

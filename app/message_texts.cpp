@@ -52,8 +52,4 @@ std::string SummaryLine(const SummaryCounts& counts) {
     return line;
 }
 
-UserMessage CanceledMessage() {
-    return {kUserCanceled, kCanceledCaption, MessageIcon::kExclamation, MessageButtons::kOk};
-}
-
 }  // namespace quorin::texts

@@ -1,13 +1,11 @@
 #pragma once
 #include <string>
 
-#include "app/user_messages.h"
-
 // Every text the batch, the filter form and the window show, in one place.
 // Paths appear as they are; a failed step is shown as "PATH\nTEXT".
 namespace quorin::texts {
 
-using quorin::kErrorCaption;  // "Error!", the caption of every failure
+inline constexpr const char* kErrorCaption = "Error!";  // the caption of every failure
 inline constexpr const char* kMemoryCaption = "Memory error!";
 inline constexpr const char* kCanceledCaption = "Canceled!";
 inline constexpr const char* kNoticeCaption = "Notice!";
@@ -40,8 +38,5 @@ struct SummaryCounts {
     int converted = 0, failed = 0, empty = 0, kept = 0, locked = 0, cancelled = 0;
 };
 std::string SummaryLine(const SummaryCounts& counts);
-
-// The "User Canceled!" box that ends every cancelled batch.
-UserMessage CanceledMessage();
 
 }  // namespace quorin::texts

@@ -1,8 +1,10 @@
 #include "app/user_messages.h"
 
-#include "app/message_texts.h"
-
 namespace quorin {
+
+UserMessage CanceledMessage() {
+    return {texts::kUserCanceled, texts::kCanceledCaption, MessageIcon::kExclamation, MessageButtons::kOk};
+}
 
 bool ConfirmCancel(UserMessages& messages, ConversionOptions& options) {
     MessageAnswer answer = messages.Show(

@@ -1,11 +1,10 @@
 #pragma once
 #include <string>
 
+#include "app/message_texts.h"
 #include "core/conversion_options.h"
 
 namespace quorin {
-
-inline constexpr const char* kErrorCaption = "Error!";
 
 enum class MessageIcon { kError, kExclamation, kQuestion, kInformation };
 enum class MessageButtons { kOk, kOkCancel, kYesNo };
@@ -29,8 +28,11 @@ public:
 // The one cancel confirmation: on Yes sets the cancel request and returns true.
 bool ConfirmCancel(UserMessages& messages, ConversionOptions& options);
 
+// The "User Canceled!" box that ends every cancelled batch.
+UserMessage CanceledMessage();
+
 // Shows an "Error!" box with OK and Cancel; Cancel asks the confirmation.
 void ShowError(UserMessages& messages, ConversionOptions& options, const std::string& text,
-               const std::string& caption = kErrorCaption);
+               const std::string& caption = texts::kErrorCaption);
 
 }  // namespace quorin

@@ -10,9 +10,9 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 megabytes="${1:-50}"
 small_files="${2:-20000}"
 build="$root/build/release"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORIN_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORIN_BUILD_TESTS=OFF -DQUORIN_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j 2 --target quorin core_throughput >/dev/null 2>&1
-quorin="${QUORIN:-$build/app/quorin}"  # QUORIN=path measures another build
+quorin="${QUORIN:-$build/main/quorin}"  # QUORIN=path measures another build
 bench="$build/bench/core_throughput"
 
 work="$(mktemp -d)"

@@ -9,9 +9,9 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 copies="${1:-100}"
 build="$root/build/release"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORIN_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORIN_BUILD_TESTS=OFF -DQUORIN_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target quorin core_throughput >/dev/null
-quorin="$build/app/quorin"
+quorin="$build/main/quorin"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -4,8 +4,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "tables/table_hand_over.h"
-
 namespace quorin {
 
 namespace {

@@ -254,6 +254,12 @@ private:
     void WriteSetCharacter(uint8_t set, uint8_t c, RtfBuffer& out);
 };
 
+// Converts the whole table whose definition code (0xD2, subfunction 0x0B)
+// starts at `cursor` into `out` and moves `cursor` past it, always by at least
+// one byte. The reader loop calls it at a table definition; the table reader
+// provides it.
+void HandOverTable(const DocumentReader& reader, const CodeView& stream, size_t& cursor, RtfBuffer& out);
+
 // Length in bytes of a WordPerfect length (1/1200 inch) in twips.
 inline int ToTwips(int units) { return units * 1440 / 1200; }
 

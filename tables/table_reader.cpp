@@ -12,6 +12,11 @@ bool IsTableDefinition(const CodeView& stream, size_t at) {
 
 }  // namespace
 
+void HandOverTable(const DocumentReader& reader, const CodeView& stream, size_t& cursor, RtfBuffer& out) {
+    TableReader table(reader);
+    table.ConvertTable(stream, cursor, out);
+}
+
 void TableReader::ConvertTable(const CodeView& stream, size_t& cursor, RtfBuffer& out) {
     // The definition is a variable-length code; one cut off by the end of the
     // stream is skipped like any other, and there is no table.

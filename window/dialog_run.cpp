@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/quorin_main.h"
-#include "app/usage_text.h"
+#include "app/exit_status.h"
 #include "window/quorin_dlg.h"
 
 namespace quorin {
@@ -29,19 +28,23 @@ bool HasDisplay() {
 
 namespace {
 
+// Said when Qt cannot reach the display; a message handler cannot carry it.
+const char* whenNoDisplay = "";
+
 // Qt ends the process when it cannot reach the display it was told of (a
 // DISPLAY left over from a closed session): say what the command line can do
 // instead and exit as for a usage error.
 void ExitWhenTheDisplayFails(QtMsgType type, const QMessageLogContext&, const QString& text) {
     std::cerr << text.toLocal8Bit().constData() << "\n";
     if (type != QtFatalMsg) return;
-    std::cerr << UsageText() << kNeedsGraphicalSession;
+    std::cerr << whenNoDisplay;
     std::_Exit(kExitUsage);
 }
 
 }  // namespace
 
-int RunDialog(int argc, char** argv, const QStringList& files) {
+int RunDialog(int argc, char** argv, const QStringList& files, const std::string& noDisplay) {
+    whenNoDisplay = noDisplay.c_str();
     QtMessageHandler usual = qInstallMessageHandler(ExitWhenTheDisplayFails);
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);

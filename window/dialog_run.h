@@ -14,13 +14,9 @@ bool StartsWindow(const std::vector<std::string>& arguments);
 // named in QT_QPA_PLATFORM.
 bool HasDisplay();
 
-// Said, after the usage, when the window is asked for without a display.
-inline constexpr const char* kNeedsGraphicalSession =
-    "quorin: the window needs a graphical session (X11 or Wayland); "
-    "to convert from a terminal, give -f and -o as shown above.\n";
-
 // The window run: the start-up warning, the main window with `files` in
-// File Name(s), the tip of the day; returns the exit status.
-int RunDialog(int argc, char** argv, const QStringList& files);
+// File Name(s), the tip of the day; returns the exit status. `noDisplay` is
+// said, and the status is a usage error, when Qt cannot reach the display.
+int RunDialog(int argc, char** argv, const QStringList& files, const std::string& noDisplay);
 
 }  // namespace quorin

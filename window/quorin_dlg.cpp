@@ -26,7 +26,7 @@
 #include <exception>
 #include <thread>
 
-#include "app/command_line.h"
+#include "app/exit_status.h"
 #include "app/input_list.h"
 #include "app/word_export.h"
 #include "window/about_dlg.h"

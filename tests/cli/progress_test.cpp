@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/progress_bar.h"
-#include "app/terminal_console.h"
+#include "cli/terminal_console.h"
 #include "core/progress_tracker.h"
 
 namespace quorin {

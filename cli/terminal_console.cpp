@@ -1,4 +1,4 @@
-#include "app/terminal_console.h"
+#include "cli/terminal_console.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>

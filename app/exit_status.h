@@ -2,7 +2,7 @@
 
 namespace quorin {
 
-// Exit statuses of the quorin command.
+// Exit statuses of a run, whichever face started it.
 enum ExitStatus : int {
     kExitConverted = 0,
     kExitFailed = 1,
@@ -10,8 +10,7 @@ enum ExitStatus : int {
     kExitCancelled = 130,  // Ctrl-C; SIGTERM and SIGHUP give 128 + their number
 };
 
-// The quorin command: parses the arguments and runs the usage text, the
-// filter form (-f - -o -) or a batch; returns the exit status.
-int RunQuorin(int argc, char** argv);
+// The most files a batch converts at once (-j, and the window's threads).
+constexpr int kMaxJobs = 1024;
 
 }  // namespace quorin

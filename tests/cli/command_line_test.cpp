@@ -2,7 +2,7 @@
 // (only "-" begins an option, a lone "-" is a value, plain arguments are inputs).
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 namespace quorin {
 namespace {

@@ -10,4 +10,9 @@ std::string HelpText();
 // The --version text.
 std::string VersionText();
 
+// Said, after the usage, when the window is asked for without a display.
+inline constexpr const char* kNeedsGraphicalSession =
+    "quorin: the window needs a graphical session (X11 or Wayland); "
+    "to convert from a terminal, give -f and -o as shown above.\n";
+
 }  // namespace quorin

@@ -1,4 +1,4 @@
-#include "app/filter_run.h"
+#include "cli/filter_run.h"
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include "app/input_file.h"
 #include "app/message_texts.h"
 #include "app/output_file.h"
-#include "app/quorin_main.h"
+#include "app/exit_status.h"
 
 namespace quorin {
 

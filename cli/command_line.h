@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/word_export.h"
 #include "app/existing_output.h"
+#include "app/word_export.h"
 
 namespace quorin {
 
@@ -30,9 +30,6 @@ private:
     std::string pending_;
     std::vector<std::string> plain_;
 };
-
-// The most files -j converts at once.
-constexpr int kMaxJobs = 1024;
 
 struct CommandLine {
     enum Action { kUsage, kUsageError, kHelp, kVersion, kFilter, kBatch };

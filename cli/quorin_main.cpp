@@ -1,4 +1,4 @@
-#include "app/quorin_main.h"
+#include "cli/quorin_main.h"
 
 #include <fcntl.h>
 #include <sched.h>
@@ -16,13 +16,13 @@
 
 #include "app/batch_report.h"
 #include "app/batch_summary.h"
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "app/convert_files.h"
-#include "app/filter_run.h"
+#include "cli/filter_run.h"
 #include "app/font_answers.h"
 #include "app/message_texts.h"
-#include "app/terminal_console.h"
-#include "app/usage_text.h"
+#include "cli/terminal_console.h"
+#include "cli/usage_text.h"
 #include "app/word_export.h"
 
 namespace quorin {
@@ -105,7 +105,7 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
                            line.existing, line.verbose, line.fallback};
     BatchOutcome outcome = ConvertFiles(line.inputItems, line.outputFolder, services, settings);
-    if (options.CancelRequested() && !outcome.cancelled) console.Show(texts::CanceledMessage());
+    if (options.CancelRequested() && !outcome.cancelled) console.Show(CanceledMessage());
     bool reportFailed = report && !report->Finish();
     if (reportFailed) console.Show({report->ErrorText(), "Error!", MessageIcon::kError, MessageButtons::kOk});
     // Scripts reading standard error see only the messages, unless they ask.

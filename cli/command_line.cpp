@@ -1,8 +1,9 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 #include <algorithm>
 #include <charconv>
 
+#include "app/exit_status.h"
 #include "app/input_list.h"
 
 namespace quorin {

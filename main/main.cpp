@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/quorin_main.h"
-#include "app/usage_text.h"
+#include "cli/quorin_main.h"
+#include "cli/usage_text.h"
 #include "window/dialog_run.h"
 
 // No arguments, or file paths only, open the window; anything else is the
@@ -12,13 +12,14 @@
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (!quorin::StartsWindow(arguments)) return quorin::RunQuorin(argc, argv);
+    const std::string noDisplay = quorin::UsageText() + quorin::kNeedsGraphicalSession;
     if (!quorin::HasDisplay()) {
-        std::cerr << quorin::UsageText() << quorin::kNeedsGraphicalSession;
+        std::cerr << noDisplay;
         return quorin::kExitUsage;
     }
     QStringList files;
     for (const std::string& argument : arguments) files << QString::fromLocal8Bit(argument);
-    return quorin::RunDialog(argc, argv, files);
+    return quorin::RunDialog(argc, argv, files, noDisplay);
 }
 
 // fontconfig keeps its configuration, and D-Bus (which Qt uses on the

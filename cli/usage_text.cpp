@@ -1,4 +1,4 @@
-#include "app/usage_text.h"
+#include "cli/usage_text.h"
 #include "app/version.h"
 
 namespace quorin {
