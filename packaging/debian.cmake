@@ -34,7 +34,7 @@ documents.
 Quorin has a desktop window for converting a few files and a command line for
 converting whole archives unattended.")
 
-set(quorin_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/quorin)
+set(quorin_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/quorin)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright DESTINATION ${quorin_doc_dir})
 
