@@ -51,7 +51,7 @@ TEST(CaseNotation, FaultsAreReported) {
     ASSERT_EQ(cases.size(), 2u);
     EXPECT_EQ(cases[0].Codes("body"), Bytes({1, 2}));
     EXPECT_EQ(cases[1].line, 6);
-    EXPECT_EQ(cases[1].Where(), "tests/f.cases:6: Second");
+    EXPECT_EQ(cases[1].title, "Second");
 }
 
 }  // namespace

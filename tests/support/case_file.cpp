@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
 #include <sstream>
 
 #include "support/structure_codes.h"
@@ -20,23 +21,12 @@ bool IsNameChar(char c) { return IsNameStart(c) || std::isdigit(static_cast<unsi
 // only, the numbers, which need not fit in a byte until the bytes are used.
 struct Value {
     std::string bytes;
-    std::vector<long> numbers;
+    std::vector<int> numbers;
     bool numeric = true;
     bool bytesFit = true;
 
-    static Value Number(long n) {
-        Value v;
-        v.numbers = {n};
-        v.bytesFit = n >= -128 && n <= 255;
-        v.bytes = std::string(1, static_cast<char>(n & 0xFF));
-        return v;
-    }
-    static Value Bytes(std::string bytes) {
-        Value v;
-        v.bytes = std::move(bytes);
-        v.numeric = false;
-        return v;
-    }
+    static Value Number(int n) { return {std::string(1, static_cast<char>(n & 0xFF)), {n}, true, n >= -128 && n <= 255}; }
+    static Value Bytes(std::string bytes) { return {std::move(bytes), {}, false, true}; }
     void Append(const Value& v) {
         bytes += v.bytes;
         numbers.insert(numbers.end(), v.numbers.begin(), v.numbers.end());
@@ -47,13 +37,13 @@ struct Value {
         if (!bytesFit) throw CaseFileError("a number past 255 where bytes are expected");
         return bytes;
     }
-    long AsNumber(const char* what) const {
-        if (!numeric || numbers.size() != 1) throw CaseFileError(std::string(what) + " must be one number");
-        return numbers[0];
-    }
-    const std::vector<long>& AsNumbers(const char* what) const {
-        if (!numeric) throw CaseFileError(std::string(what) + " must be numbers");
+    const std::vector<int>& AsNumbers() const {
+        if (!numeric) throw CaseFileError("numbers expected, not \"" + bytes + "\"");
         return numbers;
+    }
+    int AsNumber() const {
+        if (AsNumbers().size() != 1) throw CaseFileError("one number expected");
+        return numbers[0];
     }
 };
 
@@ -63,20 +53,19 @@ struct Argument {
 };
 using Arguments = std::vector<Argument>;
 
+// Argument i, empty when missing.
 const Value& At(const Arguments& args, size_t i) {
     static const Value kEmpty;
-    if (i < args.size() && !args[i].name.empty()) throw CaseFileError("argument " + args[i].name + " must be given by position");
-    return i < args.size() ? args[i].value : kEmpty;
+    if (i >= args.size()) return kEmpty;
+    if (!args[i].name.empty()) throw CaseFileError("argument " + args[i].name + " must be given by position");
+    return args[i].value;
 }
+int Int(const Arguments& args, size_t i) { return At(args, i).AsNumber(); }
 
-long NumberAt(const Arguments& args, size_t i, const char* what, long fallback) {
-    return i < args.size() ? At(args, i).AsNumber(what) : fallback;
-}
-
-// Named arguments of the table forms; a name the form does not know is a fault.
+// The named arguments of a form; a name the form does not know is a fault.
 class Named {
 public:
-    Named(const Arguments& args, std::vector<std::string> known) {
+    Named(const Arguments& args, const std::vector<std::string>& known) {
         for (const Argument& a : args) {
             if (std::find(known.begin(), known.end(), a.name) == known.end())
                 throw CaseFileError("unknown argument '" + a.name + "'");
@@ -84,102 +73,76 @@ public:
         }
     }
     int Number(const std::string& name, int fallback) const {
-        auto found = values_.find(name);
-        return found == values_.end() ? fallback : static_cast<int>(found->second->AsNumber(name.c_str()));
+        return values_.count(name) ? values_.at(name)->AsNumber() : fallback;
     }
     std::vector<int> Numbers(const std::string& name) const {
-        auto found = values_.find(name);
-        if (found == values_.end()) return {};
-        const auto& numbers = found->second->AsNumbers(name.c_str());
-        return std::vector<int>(numbers.begin(), numbers.end());
+        return values_.count(name) ? values_.at(name)->AsNumbers() : std::vector<int>{};
     }
 
 private:
     std::map<std::string, const Value*> values_;
 };
 
-std::string FixedCode(long code, const std::string& fields) {
+std::string FixedCode(int code, const std::string& fields) {
     if (code < 0xC0 || code > 0xCF) throw CaseFileError("fixed: the code must be 0xC0 to 0xCF");
     std::string padded = Fixed(static_cast<uint8_t>(code));
     if (fields.size() + 1 >= padded.size()) return padded.substr(0, 1) + fields;
     return padded.replace(1, fields.size(), fields);
 }
 
-using Builtin = std::function<Value(const Arguments&)>;
+std::string Each(const Value& v, const std::function<std::string(int)>& write) {
+    std::string s;
+    for (int n : v.AsNumbers()) s += write(n);
+    return s;
+}
+
+using Builtin = std::function<std::string(const Arguments&)>;
 
 // The forms every case file may use: the builders of wp_builder.h and
-// structure_codes.h, and a few helpers to lay out fields.
+// structure_codes.h, and a helper to lay out fields.
 const std::map<std::string, Builtin, std::less<>>& Builtins() {
     static const std::map<std::string, Builtin, std::less<>> builtins = {
-        {"word", [](const Arguments& a) {
-             std::string s;
-             for (long n : At(a, 0).AsNumbers("word")) s += Word(static_cast<int>(n));
-             return Value::Bytes(s);
-         }},
-        {"dword", [](const Arguments& a) {
-             std::string s;
-             for (long n : At(a, 0).AsNumbers("dword")) s += Dword(static_cast<uint32_t>(n));
-             return Value::Bytes(s);
-         }},
-        {"fixed", [](const Arguments& a) { return Value::Bytes(FixedCode(NumberAt(a, 0, "fixed: code", 0), At(a, 1).AsBytes())); }},
+        {"word", [](const Arguments& a) { return Each(At(a, 0), Word); }},
+        {"dword", [](const Arguments& a) { return Each(At(a, 0), [](int n) { return Dword(static_cast<uint32_t>(n)); }); }},
+        {"fixed", [](const Arguments& a) { return FixedCode(Int(a, 0), At(a, 1).AsBytes()); }},
         {"variable", [](const Arguments& a) {
-             return Value::Bytes(Variable(static_cast<uint8_t>(NumberAt(a, 0, "variable: code", 0)),
-                                          static_cast<uint8_t>(NumberAt(a, 1, "variable: subfunction", 0)), At(a, 2).AsBytes()));
+             return Variable(static_cast<uint8_t>(Int(a, 0)), static_cast<uint8_t>(Int(a, 1)), At(a, 2).AsBytes());
          }},
         {"ext", [](const Arguments& a) {
-             std::string s;
-             uint8_t set = static_cast<uint8_t>(NumberAt(a, 0, "ext: set", 0));
-             for (long c : At(a, 1).AsNumbers("ext: characters")) s += Extended(set, static_cast<uint8_t>(c));
-             return Value::Bytes(s);
+             return Each(At(a, 1), [set = static_cast<uint8_t>(Int(a, 0))](int c) { return Extended(set, static_cast<uint8_t>(c)); });
          }},
         {"resize", [](const Arguments& a) {
              std::string s = At(a, 1).AsBytes();
-             s.resize(static_cast<size_t>(NumberAt(a, 0, "resize: size", 0)), '\0');
-             return Value::Bytes(s);
+             s.resize(static_cast<size_t>(Int(a, 0)), '\0');
+             return s;
          }},
-        {"length", [](const Arguments& a) { return Value::Number(static_cast<long>(At(a, 0).AsBytes().size())); }},
-        {"header", [](const Arguments& a) {
-             return Value::Bytes(HeaderFooter(static_cast<int>(NumberAt(a, 0, "header: subfunction", 0)),
-                                              static_cast<int>(NumberAt(a, 1, "header: occurrence", 0)), At(a, 2).AsBytes()));
-         }},
-        {"footnote", [](const Arguments& a) {
-             return Value::Bytes(Footnote(At(a, 0).AsBytes(), static_cast<int>(NumberAt(a, 1, "footnote: number byte", 0))));
-         }},
-        {"endnote", [](const Arguments& a) { return Value::Bytes(Endnote(At(a, 0).AsBytes())); }},
-        {"markstart", [](const Arguments&) { return Value::Bytes(MarkStart()); }},
-        {"markend", [](const Arguments& a) { return Value::Bytes(MarkEnd(static_cast<int>(NumberAt(a, 0, "markend: level", 0)))); }},
-        {"authority", [](const Arguments& a) {
-             return Value::Bytes(AuthorityMark(static_cast<int>(NumberAt(a, 0, "authority: section", 0)), At(a, 1).AsBytes(),
-                                               At(a, 2).AsBytes()));
-         }},
+        {"header", [](const Arguments& a) { return HeaderFooter(Int(a, 0), Int(a, 1), At(a, 2).AsBytes()); }},
+        {"footnote", [](const Arguments& a) { return Footnote(At(a, 0).AsBytes(), a.size() > 1 ? Int(a, 1) : 0); }},
+        {"endnote", [](const Arguments& a) { return Endnote(At(a, 0).AsBytes()); }},
+        {"markstart", [](const Arguments&) { return MarkStart(); }},
+        {"markend", [](const Arguments& a) { return MarkEnd(Int(a, 0)); }},
+        {"authority", [](const Arguments& a) { return AuthorityMark(Int(a, 0), At(a, 1).AsBytes(), At(a, 2).AsBytes()); }},
         {"table", [](const Arguments& a) {
              Named n(a, {"flags", "shading", "position", "padding", "header-rows", "widths", "attributes", "alignments", "skip"});
              std::vector<int> padding = n.Numbers("padding");
              padding.resize(4, 0);
-             TableLayout layout{.flags = n.Number("flags", 0), .shading = n.Number("shading", 0),
-                                .position = n.Number("position", 0), .paddingLeft = padding[0],
-                                .paddingRight = padding[1], .paddingTop = padding[2], .paddingBottom = padding[3],
-                                .headerRows = n.Number("header-rows", 0), .widths = n.Numbers("widths"),
-                                .attributes = n.Numbers("attributes"), .alignments = n.Numbers("alignments"),
-                                .skip = n.Number("skip", 0)};
-             return Value::Bytes(TableDefinition(layout));
+             return TableDefinition({.flags = n.Number("flags", 0), .shading = n.Number("shading", 0),
+                                     .position = n.Number("position", 0), .paddingLeft = padding[0],
+                                     .paddingRight = padding[1], .paddingTop = padding[2], .paddingBottom = padding[3],
+                                     .headerRows = n.Number("header-rows", 0), .widths = n.Numbers("widths"),
+                                     .attributes = n.Numbers("attributes"), .alignments = n.Numbers("alignments"),
+                                     .skip = n.Number("skip", 0)});
          }},
         {"row", [](const Arguments& a) {
-             if (a.empty()) return Value::Bytes(TableRow());
-             const auto& borders = At(a, 2).AsNumbers("row: borders");
-             return Value::Bytes(TableRow(static_cast<int>(NumberAt(a, 0, "row: flags", 0)),
-                                          static_cast<int>(NumberAt(a, 1, "row: height", 0)),
-                                          std::vector<int>(borders.begin(), borders.end()),
-                                          static_cast<int>(NumberAt(a, 3, "row: columns", 0))));
+             return a.empty() ? TableRow() : TableRow(Int(a, 0), Int(a, 1), At(a, 2).AsNumbers(), Int(a, 3));
          }},
         {"cell", [](const Arguments& a) {
              Named n(a, {"flags", "first", "span", "rows", "attributes", "alignment"});
-             return Value::Bytes(TableCell({.flags = n.Number("flags", 0), .first = n.Number("first", 0),
-                                            .span = n.Number("span", 1), .rows = n.Number("rows", 1),
-                                            .attributes = n.Number("attributes", 0),
-                                            .alignment = n.Number("alignment", 0)}));
+             return TableCell({.flags = n.Number("flags", 0), .first = n.Number("first", 0), .span = n.Number("span", 1),
+                               .rows = n.Number("rows", 1), .attributes = n.Number("attributes", 0),
+                               .alignment = n.Number("alignment", 0)});
          }},
-        {"tableoff", [](const Arguments&) { return Value::Bytes(TableOff()); }},
+        {"tableoff", [](const Arguments&) { return TableOff(); }},
     };
     return builtins;
 }
@@ -229,9 +192,9 @@ private:
             Value item = Primary();
             if (Accept('*')) {
                 Skip();
-                long count = Number();
+                int count = Number();
                 if (count < 0 || count > 1'000'000) throw Fault("a repeat count of 0 to 1000000");
-                for (long i = 0; i < count; ++i) v.Append(item);
+                for (int i = 0; i < count; ++i) v.Append(item);
             } else {
                 v.Append(item);
             }
@@ -259,7 +222,7 @@ private:
         return std::string(text_.substr(start, at_ - start));
     }
 
-    long Number() {
+    int Number() {
         size_t start = at_;
         if (at_ < text_.size() && text_[at_] == '-') ++at_;
         bool hex = text_.substr(at_, 2) == "0x";
@@ -269,7 +232,7 @@ private:
                                           : std::isdigit(static_cast<unsigned char>(text_[at_]))))
             ++at_;
         if (at_ == digits || (at_ < text_.size() && IsNameChar(text_[at_]))) throw Fault("a malformed number");
-        long n = std::stol(std::string(text_.substr(digits, at_ - digits)), nullptr, hex ? 16 : 10);
+        int n = std::stoi(std::string(text_.substr(digits, at_ - digits)), nullptr, hex ? 16 : 10);
         return text_[start] == '-' ? -n : n;
     }
 
@@ -316,11 +279,13 @@ private:
             return Expression(form.body, forms_, &bound, depth_ + 1).Whole();
         }
         auto builtin = Builtins().find(name);
-        if (builtin == Builtins().end()) throw Fault("unknown form '" + name + "'");
+        if (builtin == Builtins().end() && name != "length") throw Fault("unknown form '" + name + "'");
         try {
-            return builtin->second(args);
+            // `length` alone gives a number, so that it may stand in a word.
+            if (name == "length") return Value::Number(static_cast<int>(At(args, 0).AsBytes().size()));
+            return Value::Bytes(builtin->second(args));
         } catch (const CaseFileError& e) {
-            throw Fault(e.what());
+            throw Fault(name + ": " + e.what());
         }
     }
 
@@ -333,28 +298,17 @@ private:
 
 // "let name(a, b) = codes", or "let name = codes" for a form without parameters.
 void Define(const std::string& definition, CaseForms& forms) {
-    size_t equals = definition.find('=');
-    if (equals == std::string::npos) throw CaseFileError("expected let name(parameters) = codes");
-    std::string head = definition.substr(0, equals);
-    size_t open = head.find('('), close = head.find(')');
-    if ((open == std::string::npos) != (close == std::string::npos) || close < open)
-        throw CaseFileError("expected let name(parameters) = codes");
-    CaseForms::Form form;
-    if (open != std::string::npos) {
-        std::istringstream list(head.substr(open + 1, close - open - 1));
-        for (std::string p; std::getline(list, p, ',');) {
-            p.erase(0, p.find_first_not_of(" \t"));
-            p.erase(p.find_last_not_of(" \t") + 1);
-            if (p.empty() || !std::all_of(p.begin(), p.end(), IsNameChar)) throw CaseFileError("a malformed parameter list");
-            form.parameters.push_back(p);
-        }
+    static const std::regex form(R"(([a-z][a-z0-9-]*)\s*(?:\(([^)]*)\))?\s*=([\s\S]*))"), parameter(R"(\s*([a-z][a-z0-9-]*)\s*)");
+    std::smatch parts;
+    if (!std::regex_match(definition, parts, form)) throw CaseFileError("expected let name(parameters) = codes");
+    CaseForms::Form& defined = forms.forms[parts[1]];
+    defined.body = parts[3];
+    std::istringstream list(parts[2]);
+    for (std::string p; std::getline(list, p, ',');) {
+        std::smatch name;
+        if (!std::regex_match(p, name, parameter)) throw CaseFileError("a malformed parameter '" + p + "'");
+        defined.parameters.push_back(name[1]);
     }
-    form.body = definition.substr(equals + 1);
-    std::string name = head.substr(0, std::min(open, head.size()));
-    name.erase(name.find_last_not_of(" \t") + 1);
-    if (name.empty() || !IsNameStart(name[0]) || !std::all_of(name.begin(), name.end(), IsNameChar))
-        throw CaseFileError("a malformed form name '" + name + "'");
-    forms.forms[name] = std::move(form);
 }
 
 }  // namespace
@@ -382,19 +336,11 @@ std::vector<std::string> TestCase::CodeList(const std::string& value) const {
     return list;
 }
 
-std::pair<long, std::string> TestCase::NumberAndCodes(const std::string& value) const {
+std::pair<int, std::string> TestCase::NumberAndCodes(const std::string& value) const {
     std::vector<Value> list = Expression(value, *forms).List();
     if (list.size() != 2) throw CaseFileError("expected a number, a comma and codes in \"" + value + "\"");
-    return {list[0].AsNumber("the first of the two"), list[1].AsBytes()};
+    return {list[0].AsNumber(), list[1].AsBytes()};
 }
-
-std::string TestCase::Text(std::string_view key) const {
-    std::string text;
-    for (const std::string& value : All(key)) text += DecodeText(value);
-    return text;
-}
-
-std::string TestCase::Where() const { return "tests/" + file + ":" + std::to_string(line) + ": " + title; }
 
 std::string DecodeCodes(std::string_view notation, const CaseForms& forms) {
     return Expression(notation, forms).Whole().AsBytes();

@@ -44,12 +44,7 @@ struct TestCase {
     // One raw value read as a list of codes separated by commas, and as a
     // number, a comma and codes (as `packet: 3, fixed(0xC3, 12)`).
     std::vector<std::string> CodeList(const std::string& value) const;
-    std::pair<long, std::string> NumberAndCodes(const std::string& value) const;
-    // The value of `key` as RTF text: continuation lines join without a break
-    // and `\n` not followed by a lower-case letter stands for a line feed.
-    std::string Text(std::string_view key) const;
-    // Where the case stands and its title, as failure messages give it.
-    std::string Where() const;
+    std::pair<int, std::string> NumberAndCodes(const std::string& value) const;
 };
 
 // The cases of every file under tests/`folder` whose name ends in ".cases",
@@ -60,8 +55,9 @@ std::vector<TestCase> ReadCases(std::string_view text, const std::string& file);
 
 // Codes in the notation, with the forms of `forms` beside the built-in ones.
 std::string DecodeCodes(std::string_view notation, const CaseForms& forms = {});
+// Text expected, as `rtf:` gives it: continuation lines join without a break
+// and `\n` not followed by a lower-case letter is a line feed; and back.
 std::string DecodeText(std::string_view notation);
-// Text in the notation of the `rtf:` field: line feeds as `\n`.
 std::string EncodeText(std::string_view text);
 
 }  // namespace quorin::test
