@@ -17,20 +17,18 @@ namespace quorin::test {
 namespace {
 
 // The inputs of every area and the expectations; any other key is a typing fault.
-constexpr std::array kKnownKeys = {"body", "document", "packet", "file", "plain", "options", "styles", "information",
-                                   "fonts", "pool", "answer", "cancel-at", "asked", "rtf", "frame", "contains",
-                                   "ends", "throws"};
+constexpr std::array<std::string_view, 12> kInputs = {"body",   "document", "packet", "file",   "plain",  "options",
+                                                      "styles", "information", "fonts", "pool", "answer", "cancel-at"};
+constexpr std::array<std::string_view, 6> kExpectations = {"rtf", "frame", "contains", "ends", "throws", "asked"};
+
+bool In(const auto& keys, const std::string& key) { return std::find(keys.begin(), keys.end(), key) != keys.end(); }
 
 void CheckCase(const TestCase& c, const CaseProducer& produce) {
     const std::string path = "tests/" + c.file;
     for (const auto& field : c.fields)
-        if (std::find(kKnownKeys.begin(), kKnownKeys.end(), std::string_view(field.key)) == kKnownKeys.end())
+        if (!In(kInputs, field.key) && !In(kExpectations, field.key))
             ADD_FAILURE_AT(path.c_str(), field.line) << c.title << ": unknown key '" << field.key << "'";
-    const auto expected = std::find_if(c.fields.begin(), c.fields.end(), [](const TestCase::Field& f) {
-        return f.key == "rtf" || f.key == "frame" || f.key == "contains" || f.key == "ends" || f.key == "throws" ||
-               f.key == "asked";
-    });
-    if (expected == c.fields.end()) {
+    if (std::none_of(c.fields.begin(), c.fields.end(), [](const auto& f) { return In(kExpectations, f.key); })) {
         ADD_FAILURE_AT(path.c_str(), c.line) << c.title << ": the case expects nothing";
         return;
     }
