@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/document_reader.h"
-#include "support/wp_builder.h"
 
 namespace quorin::test {
 namespace {
