@@ -16,7 +16,7 @@ namespace {
 // However late a cancel came (while an output was committed, during the Word
 // hand-over, after the last file), the batch ends with its message.
 void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
-    if (!services.options.CancelRequested()) return;
+    if (!services.cancel.Requested()) return;
     services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
 }
@@ -68,9 +68,10 @@ bool RefusedForVersion(const std::string& message) {
 
 BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
                           BatchServices& services, const BatchSettings& settings) {
-    ConversionOptions& options = services.options;
+    const ConversionOptions& options = services.options;
+    CancelRequest& cancel = services.cancel;
     BatchOutcome outcome;
-    FileBatch batch(inputItems, outputFolder, services.messages, options, settings.recursive);
+    FileBatch batch(inputItems, outputFolder, services.messages, cancel, settings.recursive);
     batch.SetObserver(services.observer);
     WordExporter* exporter = options.convertToWord && services.word && services.word->Available() ? services.word : nullptr;
     batch.SetExisting(settings.existing, settings.verbose,
@@ -102,7 +103,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     // there are files, and keep at most two files each in memory.
     int workers = std::min(settings.jobs, found);
     if (workers <= 1) workers = 0;
-    ConversionPool pool(workers, options, services.fonts, readerTracker, view != nullptr);
+    ConversionPool pool(workers, options, cancel, services.fonts, readerTracker, view != nullptr);
     ReadAhead readAhead(batch, pool, workers == 0 ? 1 : 2 * size_t(workers));
     // With workers the bar follows their summed steps; this thread draws it.
     int stepsShown = 0;
@@ -125,7 +126,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     auto fail = [&](int result, const std::string& text, const std::string& caption = texts::kErrorCaption) {
         record.message = text;
         settle(FileStatus::kFailed);
-        ShowError(services.messages, options, text, caption);
+        ShowError(services.messages, cancel, text, caption);
         outcome.result = result;
         outcome.anyFailed = true;
     };
@@ -136,7 +137,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         if (next == FileBatch::kNoneLeft) break;
         record = FileRecord{batch.Sequence(), batch.InputPath()};
         tracker.AdvanceFile();
-        if (options.CancelRequested()) {
+        if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
@@ -171,7 +172,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         outcome.result = step.result;
-        if (options.CancelRequested()) {
+        if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
@@ -207,7 +208,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         record.status = FileStatus::kConverted;
         if (word) word->Export(batch.OutputPath(), record);  // tells the observer when exported
         else settle(FileStatus::kConverted);
-        if (options.CancelRequested()) break;
+        if (cancel.Requested()) break;
     }
     if (services.observer) {
         for (size_t i = 0; i < batch.QueuedCount(); ++i)

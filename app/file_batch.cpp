@@ -44,9 +44,9 @@ Kind KindOf(const std::string& path) {
 }  // namespace
 
 FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-                     ConversionOptions& options, bool recursive)
+                     CancelRequest& cancel, bool recursive)
     : messages_(messages),
-      options_(options),
+      cancel_(cancel),
       inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
       recursive_(recursive) {}
@@ -68,7 +68,7 @@ int FileBatch::Discover() {
 void FileBatch::ReportMissing(const std::string& name, const std::string& text) {
     ++missingCount_;
     if (observer_) observer_->OnFile({nextSequence_++, name, "", FileStatus::kFailed, text, ""});
-    ShowError(messages_, options_, text);
+    ShowError(messages_, cancel_, text);
 }
 
 void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const std::string& output) {

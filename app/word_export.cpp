@@ -150,9 +150,13 @@ std::string EngineOutputName(const std::string& source, ExportFormat format) {
 
 }  // namespace
 
-WordExporter::WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
-                           std::vector<ExportFormat> formats, BatchObserver* observer)
-    : engine_(std::move(engine)), messages_(messages), options_(options), formats_(std::move(formats)),
+WordExporter::WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options,
+                           CancelRequest& cancel, std::vector<ExportFormat> formats, BatchObserver* observer)
+    : engine_(std::move(engine)),
+      messages_(messages),
+      options_(options),
+      cancel_(cancel),
+      formats_(std::move(formats)),
       observer_(observer) {}
 
 WordExporter::~WordExporter() {
@@ -187,7 +191,7 @@ int WordExporter::Flush() {
     pending_.clear();
     // After a cancel the files written so far stay RTF files, and refused
     // files are left as they are.
-    if (options_.CancelRequested()) {
+    if (cancel_.Requested()) {
         for (Job& job : jobs) {
             if (job.refused) job.record.status = FileStatus::kCancelled;
             if (job.observed && observer_) observer_->OnFile(job.record);
@@ -235,7 +239,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
         }
         if (sources.empty()) continue;
         bool ran = false;
-        if (!outputs.empty() && !profile_.empty() && !options_.CancelRequested()) {
+        if (!outputs.empty() && !profile_.empty() && !cancel_.Requested()) {
             std::string profileUrl =
                 QUrl::fromLocalFile(QString::fromStdString(profile_)).toString(QUrl::FullyEncoded).toStdString();
             std::vector<std::string> arguments{engine_, "-env:UserInstallation=" + profileUrl,
@@ -278,14 +282,14 @@ void WordExporter::Settle(Job& job, bool done, const std::string& error) {
             record.status = FileStatus::kConvertedByLibreOffice;
             record.backup = record.backups.front();
         }
-    } else if (options_.CancelRequested()) {
+    } else if (cancel_.Requested()) {
         // Files left undone by a cancel keep their RTF without a message each.
         if (job.refused) record.status = FileStatus::kCancelled;
     } else {
         std::string text = job.refused ? job.refusal
                                        : texts::WithPath(job.source, "Error converting to " + error + ": \"" +
                                                                          job.source + "\"!");
-        ShowError(messages_, options_, text);
+        ShowError(messages_, cancel_, text);
         record.status = FileStatus::kFailed;
         record.message = text;
     }
@@ -339,7 +343,7 @@ bool WordExporter::RunEngine(const std::vector<std::string>& arguments) {
     for (;;) {
         pid_t done = waitpid(child, &status, WNOHANG);
         if (done == child || (done < 0 && errno != EINTR)) break;
-        if (!stopped && options_.CancelRequested()) {
+        if (!stopped && cancel_.Requested()) {
             kill(-child, SIGTERM);
             stopped = true;
         }

@@ -90,15 +90,12 @@ bool ReadsRightToLeft(std::string_view file) {
 
 namespace quorin {
 
-void SetDocumentOptions(const ConversionOptions& batch, std::string_view file, ConversionOptions& document) {
+ConversionOptions DocumentOptions(const ConversionOptions& batch, std::string_view file) {
+    ConversionOptions document = batch;
     document.rightToLeftDocument =
         batch.rightToLeftDocument != 0 || (batch.decideDirection != 0 && ReadsRightToLeft(file)) ? 1 : 0;
-    document.reverseParentheses = batch.reverseParentheses;
-    document.reverseTabAlignment = batch.reverseTabAlignment;
-    document.convertToWord = batch.convertToWord;
-    document.password = batch.password;
     document.decideDirection = 0;
-    document.followedCancel = batch.followedCancel ? batch.followedCancel : &batch.cancelRequest;
+    return document;
 }
 
 }  // namespace quorin

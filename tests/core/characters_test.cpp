@@ -14,7 +14,7 @@ std::string Write(const std::function<void(DocumentReader&, RtfBuffer&)>& action
     ConversionOptions options;
     options.reverseParentheses = reverse;
     options.rightToLeftDocument = rtl;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer out;
     action(reader, out);
     if (state) {
@@ -57,7 +57,7 @@ TEST(Characters, QuotationMarksInFieldText) {
 
 TEST(Characters, BytesOutsideTheTextRangeWriteNothingButMarkText) {
     ConversionOptions stateOptions;
-    DocumentReader state(stateOptions);
+    DocumentReader state(stateOptions, kNeverCancelled);
     EXPECT_EQ(Write([](DocumentReader& r, RtfBuffer& out) { r.WritePlainCharacter(0x80, out); }, 0, 0, &state), "");
     EXPECT_TRUE(state.paragraphOpen);
     EXPECT_TRUE(state.sectionHasText);
@@ -95,7 +95,7 @@ TEST(Characters, ScriptsSelectedBySets) {
 
 TEST(Characters, ExtendedCharacterThroughTheCodeTable) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer out("stale");
     reader.OnExtendedCharacter(RtfBuffer(Extended(0, 'A')), out);
     EXPECT_EQ(out, "\\'41");

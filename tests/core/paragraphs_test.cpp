@@ -110,7 +110,7 @@ TEST(Paragraphs, LineNumbering) {
 
 TEST(Paragraphs, FieldTextEndsParagraphsWithASpace) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     reader.AdjustFieldDepth(1);
     reader.pendingFormat = "\\lin720";
     RtfBuffer out;

@@ -26,13 +26,13 @@ std::string Unused() { return Record(0, 0xFFFF); }
 // Answers from a table, remembering what it was asked; may cancel at one question.
 class ScriptedResolver : public FontResolver {
 public:
-    explicit ScriptedResolver(std::map<std::string, FontSubstitutes> answers, ConversionOptions* cancelAt = nullptr,
+    explicit ScriptedResolver(std::map<std::string, FontSubstitutes> answers, CancelRequest* cancelAt = nullptr,
                               size_t cancelCall = 0)
-        : answers_(std::move(answers)), options_(cancelAt), cancelCall_(cancelCall) {}
+        : answers_(std::move(answers)), cancel_(cancelAt), cancelCall_(cancelCall) {}
 
     FontSubstitutes LookupSubstitutes(const std::string& name) override {
         asked.push_back(name);
-        if (options_ && asked.size() == cancelCall_) options_->cancelRequest = 1;
+        if (cancel_ && asked.size() == cancelCall_) cancel_->Request();
         auto found = answers_.find(name);
         return found == answers_.end() ? FontSubstitutes{} : found->second;
     }
@@ -41,14 +41,14 @@ public:
 
 private:
     std::map<std::string, FontSubstitutes> answers_;
-    ConversionOptions* options_;
+    CancelRequest* cancel_;
     size_t cancelCall_;
 };
 
 std::string Table(std::string fontList, std::string pool, FontResolver* fonts,
-                  const ConversionOptions& options = ConversionOptions{}) {
+                  const CancelRequest& cancel = CancelRequest{}) {
     RtfBuffer list(fontList), names(pool), piece("earlier text");
-    WriteFontTable(list, names, piece, options, fonts);
+    WriteFontTable(list, names, piece, cancel, fonts);
     EXPECT_TRUE(list.empty());
     EXPECT_TRUE(names.empty());
     return piece;
@@ -114,9 +114,9 @@ TEST(FontTable, NamesStopAtThePoolsEnd) {
 }
 
 TEST(FontTable, CancelDuringALookupKeepsTheLinesBefore) {
-    ConversionOptions options;
-    ScriptedResolver fonts({{"Times Roman", {"T", "", ""}}, {"Courier", {"C", "", ""}}}, &options, 2);
-    EXPECT_EQ(Table(Record(0) + Record(12) + Record(26), kPool, &fonts, options),
+    CancelRequest cancel;
+    ScriptedResolver fonts({{"Times Roman", {"T", "", ""}}, {"Courier", {"C", "", ""}}}, &cancel, 2);
+    EXPECT_EQ(Table(Record(0) + Record(12) + Record(26), kPool, &fonts, cancel),
               "{\\fonttbl{\\f0\\froman\\fcharset0\\cpg1252 T;}\n}\n");
     EXPECT_EQ(fonts.asked.size(), 2u);
 }

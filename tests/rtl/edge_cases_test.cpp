@@ -84,7 +84,8 @@ TEST(ArabicExamples, ArabicScriptSetValues) {
 TEST(ArabicExamples, BothArabicSetsShareTheArabicScript) {
     EXPECT_EQ(ConvertBody(Extended(13, 52) + Extended(14, 152)), kArabic + R"(\u1575\'c7\u1603\'5f)" + kParagraph);
     ConversionOptions options;
-    DocumentReader reader(options);
+    const CancelRequest never;
+    DocumentReader reader(options, never);
     RtfBuffer out;
     reader.WriteSetCharacter14(152, out);
     EXPECT_EQ(reader.script, 3);

@@ -26,7 +26,7 @@ std::string StylePacket(const std::string& name, int kind, int number, const std
 std::string Entries(const std::string& packet) {
     ConversionOptions options;
     RtfBuffer piece("{\\stylesheet");
-    WriteStyleEntries(RtfBuffer(packet), piece, options);
+    WriteStyleEntries(RtfBuffer(packet), piece, options, kNeverCancelled);
     return piece.substr(12);
 }
 

@@ -261,10 +261,11 @@ TEST(TableLimits, UnfinishedTablesAreClosed) {
     EXPECT_EQ(ConvertBody("a" + TableDefinition(ThreeColumns()).substr(0, 20)), "\\'61{\\par}\n");
     // A cancel request stops the table after its definition, closed.
     ConversionOptions options;
-    DocumentReader reader(options);
+    CancelRequest cancel;
+    DocumentReader reader(options, cancel);
     TableReader table(reader);
     RtfBuffer stream{start + TableOff() + "tail"}, out;
-    options.cancelRequest = 1;
+    cancel.Request();
     size_t cursor = 0;
     table.ConvertTable(stream, cursor, out);
     EXPECT_EQ(out, "{}");

@@ -1,0 +1,20 @@
+#pragma once
+#include "core/cancel_request.h"
+
+namespace quorin {
+
+// Ctrl-C (SIGINT), SIGTERM (kill, timeout, systemd) and SIGHUP (the terminal
+// closed) are the Cancel button with its confirmation answered yes: the
+// command-line run cleans up as a cancel and exits with 128 + the signal's
+// number.
+
+// Catches the three signals into CancelOnSignal().
+void CatchCancelSignals();
+
+// The cancel request the signals set: the command-line run's own.
+CancelRequest& CancelOnSignal();
+
+// The exit status of a cancelled run: that of the signal that cancelled it.
+int CancelledStatus();
+
+}  // namespace quorin
