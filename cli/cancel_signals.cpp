@@ -30,7 +30,28 @@ void CatchCancelSignals() {
     action.sa_handler = OnCancelSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int number : kCancelSignals) sigaction(number, &action, nullptr);
+    sigset_t caught;
+    sigemptyset(&caught);
+    for (int number : kCancelSignals) {
+        // A signal ignored by whoever started the run (nohup, a background
+        // job) stays ignored.
+        struct sigaction before {};
+        if (sigaction(number, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+        sigaction(number, &action, nullptr);
+        sigaddset(&caught, number);
+    }
+    // A signal held back by the starter (or sent before the handler was
+    // set and still pending) arrives now, as a cancel.
+    sigprocmask(SIG_UNBLOCK, &caught, nullptr);
+}
+
+void ReleaseCancelSignals() {
+    for (int number : kCancelSignals) {
+        struct sigaction current {};
+        if (sigaction(number, nullptr, &current) == 0 && current.sa_handler == OnCancelSignal)
+            signal(number, SIG_DFL);
+    }
+    if (int number = firstSignal.load(std::memory_order_relaxed); number != 0) raise(number);
 }
 
 CancelRequest& CancelOnSignal() { return signalled; }

@@ -8,8 +8,14 @@ namespace quorin {
 // command-line run cleans up as a cancel and exits with 128 + the signal's
 // number.
 
-// Catches the three signals into CancelOnSignal().
+// Catches the three signals into CancelOnSignal(). Called first thing in
+// main, so that a signal however early is a cancel; calling it again is
+// harmless.
 void CatchCancelSignals();
+
+// Gives the three signals their default actions back (the window's run); a
+// signal caught meanwhile acts now.
+void ReleaseCancelSignals();
 
 // The cancel request the signals set: the command-line run's own.
 CancelRequest& CancelOnSignal();

@@ -270,5 +270,34 @@ TEST(CommandFaults, SignalsCancelCleanlyAtAnyMoment) {
     }
 }
 
+// A signal that comes before quorin could set its handlers (here held back
+// by the program that starts it) is still a cancel; one that the starter
+// ignores (nohup) stays ignored.
+TEST(CommandFaults, SignalsBeforeStartUpCancelAndIgnoredOnesStayIgnored) {
+    TemporaryFolder folder;
+    WriteFile(folder / "a.wp", kLetter);
+    const std::vector<std::string> termPending = {
+        "/usr/bin/perl", "-MPOSIX", "-e",
+        "sigprocmask(SIG_BLOCK, POSIX::SigSet->new(SIGTERM)); kill 'TERM', $$; exec @ARGV or exit 99"};
+    QuorinRun early = FinishQuorin(StartQuorin(folder.Path(), {"a.wp", "-o", "early"}, {}, {}, termPending));
+    EXPECT_EQ(early.status, 128 + SIGTERM);
+    EXPECT_EQ(early.err, kCanceled);
+    EXPECT_FALSE(Exists(folder / "early/a.wp.rtf"));
+
+    std::string body;
+    for (int i = 0; i < 20000; ++i) body += "The quick brown fox jumps over the lazy dog.\n";
+    WriteFile(folder / "big.wp", WpDocument().Body(body).Build());
+    std::vector<std::string> arguments(40, "big.wp");
+    arguments.insert(arguments.end(), {"-o", "out", "-j", "1", "--existing", "overwrite"});
+    StartedQuorin started = StartQuorin(folder.Path(), arguments, {}, {}, {"/usr/bin/nohup"});
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!Exists(folder / "out/big.wp.rtf") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    kill(started.pid, SIGHUP);
+    QuorinRun ignored = FinishQuorin(started);
+    EXPECT_EQ(ignored.status, 0) << ignored.err;
+    EXPECT_EQ(ignored.err, "");
+}
+
 }  // namespace
 }  // namespace quorin::test
