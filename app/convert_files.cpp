@@ -5,6 +5,7 @@
 #include "app/conversion_pool.h"
 #include "app/file_batch.h"
 #include "app/message_texts.h"
+#include "app/path_text.h"
 #include "app/read_ahead.h"
 #include "core/convert_document.h"
 #include "core/progress_tracker.h"
@@ -35,9 +36,7 @@ public:
             for (size_t earlier = 0; earlier < next; ++earlier) {
                 if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
             }
-            std::string output = batch_.QueuedOutput(next);
-            const size_t slash = output.rfind('/');
-            pool_.Submit(input, output.substr(0, slash == 0 ? 1 : slash));
+            pool_.Submit(input, FolderOf(batch_.QueuedOutput(next)));
         }
     }
 

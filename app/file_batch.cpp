@@ -19,16 +19,6 @@ namespace quorin {
 
 namespace {
 
-std::string FileName(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 enum class Kind { kConvertible, kEmpty, kFolder, kOther };
 
 // Only non-empty regular files are converted; folders, devices, pipes and
@@ -109,7 +99,7 @@ bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& pa
         }
         return false;
     }
-    if (match.relative.empty()) match.relative = FileName(match.path);
+    if (match.relative.empty()) match.relative = NameOf(match.path);
     match.sequence = nextSequence_++;
     // Left alone now, before anything reads it, when its output is to be kept.
     if (const std::string kept = existing_ == ExistingOutput::kSkip ? KeptOutput(OutputPathOf(match)) : "";
@@ -154,7 +144,7 @@ void FileBatch::FindItem(const std::string& item) {
 }
 
 std::string FileBatch::OutputPathOf(const FoundFile& file) const {
-    return outputFolder_ + (outputFolder_.ends_with('/') ? "" : "/") + file.relative + ".rtf";
+    return JoinPath(outputFolder_, file.relative + ".rtf");
 }
 
 FileBatch::NextResult FileBatch::NextFile() {

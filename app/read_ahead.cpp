@@ -5,19 +5,17 @@
 #include <memory>
 #include <string_view>
 
+#include "app/path_text.h"
+
 namespace quorin {
 
 namespace {
 
-std::string_view FolderOf(std::string_view path) { return path.substr(0, path.rfind('/') + 1); }
-std::string_view NameOf(std::string_view path) { return path.substr(path.rfind('/') + 1); }
-
 // The folder with links resolved, so that two spellings of one folder agree;
 // as written when it does not exist (yet).
-std::string RealFolder(std::string_view folder) {
-    std::string path(folder.empty() ? "." : folder);
-    std::unique_ptr<char, decltype(&free)> real(realpath(path.c_str(), nullptr), free);
-    return real ? real.get() : path;
+std::string RealFolder(const std::string& folder) {
+    std::unique_ptr<char, decltype(&free)> real(realpath(folder.c_str(), nullptr), free);
+    return real ? real.get() : folder;
 }
 
 }  // namespace

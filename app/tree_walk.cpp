@@ -69,7 +69,7 @@ public:
         closedir(directory);
         std::sort(entries.begin(), entries.end());
         for (const std::string& name : entries) {
-            std::string path = folder + (folder.ends_with('/') ? "" : "/") + name;
+            std::string path = JoinPath(folder, name);
             struct stat entryInfo;
             if (lstat(path.c_str(), &entryInfo) != 0) continue;
             if (S_ISDIR(entryInfo.st_mode)) {
@@ -97,12 +97,11 @@ std::vector<FoundFile> FindInTree(const std::string& item, const std::string& sk
     if (!item.empty() && stat(item.c_str(), &info) == 0) {
         std::string path = AbsolutePath(item);
         if (S_ISDIR(info.st_mode)) walk.Walk(path, "*", path);
-        else walk.found.push_back({path, std::filesystem::path(path).filename().string()});
+        else walk.found.push_back({path, std::string(NameOf(path))});
         return std::move(walk.found);
     }
-    size_t slash = item.rfind('/');
-    std::string folders = slash == std::string::npos ? "." : slash == 0 ? "/" : item.substr(0, slash);
-    std::string names = slash == std::string::npos ? item : item.substr(slash + 1);
+    std::string folders = FolderOf(item);
+    std::string names(NameOf(item));
     if (names.empty()) return {};
     std::string base = AbsolutePath(FixedLeadingFolders(folders));
     std::vector<std::string> matches;

@@ -34,8 +34,6 @@ namespace {
 // LibreOffice takes many files at once; a bound keeps the command line short.
 constexpr size_t kFilesPerStart = 100;
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
-std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 // NAME.rtf -> NAME (the batch always appends ".rtf").
 std::string WithoutRtf(const std::string& path) { return path.substr(0, path.size() - 4); }
 
@@ -142,7 +140,7 @@ std::string NounOf(ExportFormat format) {
 // The name the engine gives its output: the source's name with its last
 // extension replaced.
 std::string EngineOutputName(const std::string& source, ExportFormat format) {
-    std::string name = FileNameOf(source);
+    std::string name(NameOf(source));
     size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) name.resize(dot);
     return name + "." + ExtensionOf(format);
@@ -224,7 +222,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
     std::string folder = FolderOf(group.front().base);
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
-    std::string outputs = MakeTemporaryFolder(folder + "/.quorin-word-XXXXXX");
+    std::string outputs = MakeTemporaryFolder(JoinPath(folder, ".quorin-word-XXXXXX"));
     if (profile_.empty()) {
         const char* temporary = std::getenv("TMPDIR");
         profile_ = MakeTemporaryFolder(std::string(temporary && *temporary ? temporary : "/tmp") +
@@ -258,7 +256,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
         for (ExportFormat format : TargetFormats(job)) {
             std::string document = job.base + "." + ExtensionOf(format), backup;
             if (!failedRuns.count(format) &&
-                PlaceDocument(outputs + "/" + EngineOutputName(job.source, format), document, backup)) {
+                PlaceDocument(JoinPath(outputs, EngineOutputName(job.source, format)), document, backup)) {
                 job.record.documents.push_back(document);
                 job.record.backups.push_back(backup);
                 continue;
