@@ -12,24 +12,13 @@
 #include <vector>
 
 #include "app/backup_name.h"
+#include "app/file_kind.h"
 #include "app/message_texts.h"
 #include "app/path_text.h"
 
 namespace quorin {
 
 namespace {
-
-enum class Kind { kConvertible, kEmpty, kFolder, kOther };
-
-// Only non-empty regular files are converted; folders, devices, pipes and
-// empty files are passed over.
-Kind KindOf(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) return Kind::kOther;
-    if (S_ISDIR(info.st_mode)) return Kind::kFolder;
-    if (!S_ISREG(info.st_mode)) return Kind::kOther;
-    return info.st_size > 0 ? Kind::kConvertible : Kind::kEmpty;
-}
 
 }  // namespace
 
@@ -88,15 +77,10 @@ bool FileBatch::SkipTaken() {
 // Queues a file found for an item, or notes why it is passed over. The reason
 // names the item as typed when the item is the file itself.
 bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& passedOver) {
-    Kind kind = KindOf(match.path);
-    if (kind != Kind::kConvertible) {
-        if (kind == Kind::kEmpty) ++emptyCount_;
-        if (passedOver.empty()) {
-            std::string shown = match.path == AbsolutePath(item) ? item : match.path;
-            passedOver = kind == Kind::kFolder  ? texts::IsAFolder(shown)
-                         : kind == Kind::kEmpty ? texts::IsEmpty(shown)
-                                                : texts::NotARegularFile(shown);
-        }
+    const FileKind kind = KindOfPath(match.path);
+    if (kind != FileKind::kFile) {
+        if (kind == FileKind::kEmptyFile) ++emptyCount_;
+        if (passedOver.empty()) passedOver = PassedOverText(kind, match.path == AbsolutePath(item) ? item : match.path);
         return false;
     }
     if (match.relative.empty()) match.relative = NameOf(match.path);

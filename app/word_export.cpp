@@ -5,7 +5,6 @@
 #include <signal.h>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +22,7 @@
 #include <QUrl>
 
 #include "app/backup_name.h"
+#include "app/file_kind.h"
 #include "app/path_text.h"
 
 extern char** environ;
@@ -40,11 +40,6 @@ std::string WithoutRtf(const std::string& path) { return path.substr(0, path.siz
 std::string MakeTemporaryFolder(const std::string& pattern) {
     std::string path = pattern;
     return mkdtemp(path.data()) ? path : std::string();
-}
-
-bool NonEmptyFile(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
 }
 
 }  // namespace
@@ -301,7 +296,7 @@ std::vector<std::string> WordExporter::Extensions() const {
 }
 
 bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
-    if (!NonEmptyFile(converted)) return false;
+    if (KindOfPath(converted) != FileKind::kFile) return false;
     if (replaceExisting_) return rename(converted.c_str(), document.c_str()) == 0;
     if (PathExists(document)) {
         backup = MakeBackupName(document);

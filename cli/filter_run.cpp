@@ -40,7 +40,8 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     if (!rtf.BeginInPlace(output)) rtf.Begin(TemporaryFolder());
     ConversionStep step;
     step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName); });
-    if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, cancel, fonts);
+    if (step.failure == StepFailure::kNone)
+        step = ConvertStep(bytes.View(), rtf, message, nullptr, options, cancel, fonts);
     // Before any message, which may go to the same file.
     if (step.failure != StepFailure::kNone || step.result != 0 || cancel.Requested()) rtf.Discard();
 

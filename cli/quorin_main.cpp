@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sched.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "cli/cancel_signals.h"
 #include "cli/command_line.h"
 #include "app/convert_files.h"
+#include "app/file_kind.h"
 #include "cli/filter_run.h"
 #include "app/font_answers.h"
 #include "app/message_texts.h"
@@ -93,12 +93,10 @@ int RunFilterForm(const CommandLine& line, const ConversionOptions& options, con
         const std::string& name = line.filterInput;
         std::string problem;
         int input = open(name.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat info {};
+        const FileKind kind = input < 0 ? FileKind::kMissing : KindOfOpenFile(input);
         if (input < 0) problem = errno == ENOENT ? texts::CantFindFiles(name) : texts::ErrorOpeningFile(name);
-        else if (fstat(input, &info) != 0) problem = texts::ErrorOpeningFile(name);
-        else if (S_ISDIR(info.st_mode)) problem = texts::IsAFolder(name);
-        else if (!S_ISREG(info.st_mode)) problem = texts::NotARegularFile(name);
-        else if (info.st_size == 0) problem = texts::IsEmpty(name);
+        else if (kind == FileKind::kMissing) problem = texts::ErrorOpeningFile(name);
+        else problem = PassedOverText(kind, name);
         if (problem.empty()) {
             status = RunFilter(input, STDOUT_FILENO, std::cerr, options, cancel, fonts.get(), name);
         } else {

@@ -92,6 +92,8 @@ TEST(CommandFaults, EachLineGivesItsStatusMessagesAndFiles) {
         {"a named file that is missing", {"-f", "gone.wp", "-o", "-"}, 1, "Can't find file(s) \"gone.wp\"!\n", none},
         {"a named folder", {"-f", "docs", "-o", "-"}, 1,
          "\"docs\" is a folder: -R converts the files in its tree!\n", none},
+        {"a named empty file", {"-f", "empty.wp", "-o", "-"}, 1,
+         "\"empty.wp\" is empty: there is nothing to convert!\n", none},
         {"documents asked for without LibreOffice", {"a.wp", "bad.wp", "-o", "out", "--to", "pdf,odt", "--fallback"}, 1,
          "Error! LibreOffice (soffice) is needed to write PDF/A documents and OpenDocument texts, and it was not "
          "found: the RTF files are kept.\n"

@@ -37,7 +37,8 @@ TEST(PathText, JoinPutsOneSlashBetween) {
         const char* path;
     };
     for (const Case& c : {Case{"/", "a.wp", "/a.wp"}, Case{"dir", "a.wp", "dir/a.wp"}, Case{"dir/", "a.wp", "dir/a.wp"},
-                          Case{".", "a.wp", "./a.wp"}, Case{"", "a.wp", "a.wp"}, Case{"/out", "x/y.rtf", "/out/x/y.rtf"}})
+                          Case{".", "a.wp", "./a.wp"}, Case{"", "a.wp", "a.wp"},
+                          Case{"/out", "x/y.rtf", "/out/x/y.rtf"}})
         EXPECT_EQ(JoinPath(c.folder, c.name), c.path) << c.folder << " + " << c.name;
 }
 
