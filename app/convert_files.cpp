@@ -5,7 +5,6 @@
 #include "app/conversion_pool.h"
 #include "app/file_batch.h"
 #include "app/message_texts.h"
-#include "app/path_text.h"
 #include "app/read_ahead.h"
 #include "core/convert_document.h"
 #include "core/progress_tracker.h"
@@ -21,30 +20,6 @@ void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
     services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
 }
-
-// Hands the batch's next files to the pool, in order, while it has room. A
-// file that finishing an earlier file in the pool could change waits until
-// that file is done, so that it is read as a file-by-file batch reads it.
-class ReadAhead {
-public:
-    ReadAhead(FileBatch& batch, ConversionPool& pool, size_t window) : batch_(batch), pool_(pool), window_(window) {}
-
-    void Fill() {
-        while (pool_.Pending() < window_ && pool_.Pending() < batch_.QueuedCount()) {
-            size_t next = pool_.Pending();
-            const std::string& input = batch_.QueuedInput(next);
-            for (size_t earlier = 0; earlier < next; ++earlier) {
-                if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
-            }
-            pool_.Submit(input, FolderOf(batch_.QueuedOutput(next)));
-        }
-    }
-
-private:
-    FileBatch& batch_;
-    ConversionPool& pool_;
-    size_t window_;
-};
 
 // Hands a refused document to the export engine, which writes it under the
 // output's name and tells the observer; an earlier file of that name is
