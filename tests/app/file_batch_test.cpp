@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 
@@ -239,6 +240,36 @@ struct ProgressRecorder : BatchProgressView {
     void ShowFileName(const std::string& name) override { names.push_back(name); }
     void Close() override { closed = true; }
 };
+
+// The font dialog's Cancel, given while a document asks for its first font,
+// stops that document there: no question about its next font follows, on
+// this thread or on workers.
+TEST_F(BatchFolder, CancelWhileAskingForAFontAsksNoMore) {
+    std::string fontList(2 * 86, '\0');
+    fontList[86 + 18] = 6;  // the second record names "Beta", at offset 6 of the pool
+    const std::string document =
+        WpDocument().Packet(2, fontList).Packet(7, std::string("Alpha\0Beta\0", 11)).Body("Hi").Build();
+    struct CancellingFonts : FontResolver {
+        explicit CancellingFonts(CancelRequest& c) : cancel(c) {}
+        FontSubstitutes LookupSubstitutes(const std::string& name) override {
+            if (name != "Alpha") ++othersAsked;
+            cancel.Request();
+            return {name, name, name};
+        }
+        CancelRequest& cancel;
+        std::atomic<int> othersAsked{0};
+    };
+    for (int jobs : {1, 3}) {
+        for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(In(name), document);
+        CancelRequest cancel;
+        CancellingFonts fonts(cancel);
+        BatchServices services{options, cancel, messages, nullptr, &fonts};
+        BatchOutcome outcome = ConvertFiles({In("*.wp")}, folder / "out", services, {jobs, false});
+        EXPECT_TRUE(outcome.cancelled) << jobs;
+        EXPECT_EQ(fonts.othersAsked, 0) << jobs;
+        EXPECT_FALSE(Exists(folder / "out")) << jobs;
+    }
+}
 
 TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
     std::string body;
