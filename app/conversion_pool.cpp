@@ -43,9 +43,9 @@ struct ConversionPool::Job {
     ProgressTracker tracker{&counter};
 };
 
-ConversionPool::ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts,
-                               ProgressTracker* ownTracker, bool countSteps)
-    : options_(options), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
+ConversionPool::ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel,
+                               FontResolver* fonts, ProgressTracker* ownTracker, bool countSteps)
+    : options_(options), cancel_(cancel), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
     for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -105,7 +105,7 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
     std::string_view document;
     file.step.failure = Guarded([&] { document = input.Read(bytes); });
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, fonts_);
+        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, cancel_, fonts_);
     // A document that did not convert leaves no temporary file behind.
     if (file.step.failure != StepFailure::kNone || file.step.result != 0) file.output->Discard();
     return file;
