@@ -106,7 +106,7 @@ TEST(CyrillicExamples, RussianScriptKeepsTheLatinFace) {
     EXPECT_EQ(ConvertBody(FontChange(3, 600) + Extended(10, 12)),
               R"(\f3\fs24\lang1049\ansicpg1251\f3\fs24{\uc0\u1025})" + kParagraph);
     EXPECT_EQ(ConvertBody(SetText(10, {110, 150})),
-              kRussian + R"({\uc0\u1040\u779}\'3C\'3C10,150\'3E\'3E)" + kParagraph);
+              kRussian + R"({\uc0\u1040\u769}\'3C\'3C10,150\'3E\'3E)" + kParagraph);
     // A box-drawing or multinational character selects English again.
     EXPECT_EQ(ConvertBody(Extended(10, 0) + Extended(3, 8) + Extended(10, 1) + Extended(1, 23)),
               kRussian + R"({\uc0\u1040})" + kEnglish + R"({\uc1\u9472\'2d})" + kRussian + R"({\uc0\u1072})" +

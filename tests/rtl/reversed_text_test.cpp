@@ -29,7 +29,7 @@ TEST(ReversedText, EveryCharacterStaysOneUnit) {
               "{" + kArabic + R"(\'20{\u1576\'c8}{\u1575\'c7}}\'41\'42{\par})" "\n");
     // A point stays after its letter.
     EXPECT_EQ(ConvertBody(Reversed(SetText(9, {105, 0, 110}))),
-              "{" + kHebrew + R"(\'20{\u-1237\'f9}\'e0{\'ef\'cc}})");
+              "{" + kHebrew + R"(\'20{\u-1237\'f9}\'e0{\'ef\'c8}})");
     // Neither character counts as text, so no paragraph end comes first; the
     // placeholder comes after the script selection of the character before it.
     EXPECT_EQ(ConvertBody(Reversed(Extended(1, 212) + Extended(20, 5))),
@@ -37,7 +37,7 @@ TEST(ReversedText, EveryCharacterStaysOneUnit) {
     // Forms that are one unit already are written as they are; each run of
     // one script is a group that selects it.
     EXPECT_EQ(ConvertBody(Reversed(SetText(10, {0, 110}) + Extended(9, 91))),
-              "{" + kHebrew + R"(\'20{\'e7\'cc}}{)" + kRussian + R"({\uc0\u1040\u779}{\uc0\u1040}})");
+              "{" + kHebrew + R"(\'20{\'e7\'cc}}{)" + kRussian + R"({\uc0\u1040\u769}{\uc0\u1040}})");
 }
 
 TEST(ReversedText, ScriptIsSelectedAgainAfterIt) {

@@ -25,7 +25,7 @@ const std::pair<std::string, std::string> kFamilies[] = {
     {Extended(1, 23), "\u00DF"},               // multinational
     {Extended(9, 0), "\u05D0"},                // Hebrew letter
     {Extended(9, 83), "\uFB30"},               // Hebrew letter with point, as a Unicode escape
-    {Extended(9, 105), "\u05DF\u05BC"},        // Hebrew letter and point, as two bytes
+    {Extended(9, 105), "\u05DF\u05B8"},        // Hebrew letter and point, as two bytes
     {Extended(13, 52), "\u0627"},              // Arabic letter
     {Extended(13, 11), "\uFE77"},              // Arabic mark with a two-byte fallback
     {Extended(14, 49), "\uFB54"},              // Arabic-script letter
