@@ -7,7 +7,7 @@ packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fo
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core
-             parallel poppler-utils abiword xvfb xdotool desktop-file-utils)
+             parallel poppler-utils abiword xvfb xdotool desktop-file-utils unicode-data)
 fi
 
 missing=()
