@@ -75,6 +75,16 @@ std::vector<Shown> GeneratedDocuments() {
     documents.push_back({"Arabic-script rows", WpDocument().Body(rows + "\x0A").Build(),
                          "\u067C\u067C\u067C\u067C \u0685\u0685\u0685\u0685 \u06D0\u06D0\u06D0\u06D0 "
                          "\u067D\u067D\u067D\u067D "});
+    // Styles whose codes hold text, a header and paragraph ends, under names
+    // a reader must not show either.
+    const std::string styleText = "Pecha Box" + Fixed(0xC3, {12}) + "\x0A" + HeaderFooter(0, 1, "x-space") + "\x0A";
+    documents.push_back({"styles",
+                         WpDocument()
+                             .Packet(257, StylePacket("wide1", 2, 1, styleText, "Gen format\x0A"))
+                             .Packet(258, StylePacket("Gen format", 0, 2, styleText, "9b 1/4 space"))
+                             .Body(VariableWithByteAt(0xDB, 0, 13, 2, 20) + "Body" + "\x0A")
+                             .Build(),
+                         "Body"});
     documents.push_back({"Serbian letters", WpDocument().Body(SetText(10, {68, 69, 80, 81}) + "\x0A").Build(),
                          "\u0402\u0452\u0408\u0458"});
     return documents;

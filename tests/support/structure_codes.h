@@ -19,6 +19,11 @@ std::string MarkEnd(int level);
 // Table-of-authorities mark: section 32 is a short-form mark.
 std::string AuthorityMark(int section, std::string_view shortForm, std::string_view longForm);
 
+// A style packet: name, kind at 21, number at 77, run lengths at 78, 82 and
+// 86, the runs from 88.
+std::string StylePacket(const std::string& name, int kind, int number, const std::string& runA = "",
+                        const std::string& runB = "", const std::string& runC = "");
+
 // Table codes.
 struct TableLayout {
     int flags = 0;  // bits 0 to 2: position
