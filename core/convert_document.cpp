@@ -104,7 +104,7 @@ void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& o
 }  // namespace
 
 int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, FontResolver* fonts, ConversionNotes* notes) {
     const bool rightToLeft = options.rightToLeftDocument == 1;
     CodeView document(bytes);
 
@@ -154,15 +154,18 @@ int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, Pr
 
     DocumentReader reader(options);
     reader.outputBudget = &budget;
+    ConversionNotes found;
+    reader.notes = &found;
     reader.RunDocument(prolog.initialCodes, document.substr(documentArea), out, tracker);
     out.Append('}');
+    if (notes) *notes = found;
     return kConverted;
 }
 
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, FontResolver* fonts, ConversionNotes* notes) {
     StringSink rtf;
-    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, fonts);
+    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, fonts, notes);
     if (result == kConverted) document = rtf.TakeText();
     return result;
 }

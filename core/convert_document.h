@@ -1,4 +1,5 @@
 #pragma once
+#include "core/conversion_notes.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
@@ -19,15 +20,16 @@ enum ConvertResult : int {
 // is left as given and, on kNotConverted, `message` is set. A failure raised
 // inside the conversion (std::invalid_argument from a tested read, bad_alloc)
 // is passed on to the caller. `fonts` may be null: each WordPerfect font then
-// stands for itself in all three scripts.
+// stands for itself in all three scripts. `notes`, when given, is filled with
+// what the document holds that the RTF does not carry.
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+                    const ConversionOptions& options, FontResolver* fonts = nullptr, ConversionNotes* notes = nullptr);
 
 // The same conversion reading the document where it lies and writing its RTF
 // text (line feeds as LF) to `out` as it is made. When the result is not
 // kConverted, or a failure is raised, whatever reached `out` is no document:
 // the caller discards it.
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+                    const ConversionOptions& options, FontResolver* fonts = nullptr, ConversionNotes* notes = nullptr);
 
 }  // namespace quorin

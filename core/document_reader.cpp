@@ -45,6 +45,7 @@ DocumentReader::DocumentReader(const DocumentReader& other)
       rightToLeft(other.rightToLeft),
       nestingDepth(other.nestingDepth),
       outputBudget(other.outputBudget),
+      notes(other.notes),
       reversedTextDepth(other.reversedTextDepth),
       writesMarkEntry(other.writesMarkEntry),
       options(other.options) {}
@@ -349,7 +350,15 @@ void DocumentReader::OnCodeC6(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeC7(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeD4(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeD9(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
-void DocumentReader::OnCodeDA(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
+
+// A box's contents are not carried into the RTF, so the box is counted: the
+// batch says what was not converted. Marked text is read twice (for its
+// entry), so only the first reading counts.
+void DocumentReader::OnCodeDA(const RtfBuffer& code, RtfBuffer&) {
+    const uint8_t kind = code.At(1);
+    if (notes && !writesMarkEntry && kind < kBoxKinds) ++notes->boxesNotConverted[kind];
+}
+
 void DocumentReader::OnCodeDE(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
 void DocumentReader::OnCodeDF(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
 

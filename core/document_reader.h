@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/code_view.h"
+#include "core/conversion_notes.h"
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
@@ -143,7 +144,8 @@ public:
     virtual void OnCodeC6(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeC7(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeD4(const RtfBuffer& code, RtfBuffer& out);
-    // Codes that write nothing but test that their subfunction byte is there.
+    // Codes that write nothing but test that their subfunction byte is there;
+    // a box (0xDA) is counted in the notes as not converted.
     virtual void OnCodeD9(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeDA(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeDE(const RtfBuffer& code, RtfBuffer& out);
@@ -177,6 +179,8 @@ public:
     int nestingDepth = 0;
     // Shared by the readers of one conversion; none means no cap.
     OutputBudget* outputBudget = nullptr;
+    // What the readers of one conversion did not carry; none: not counted.
+    ConversionNotes* notes = nullptr;
     // How many reversed-text codes enclose this reader. Their text is reversed
     // unit by unit afterwards, so every character is written as one unit.
     int reversedTextDepth = 0;
