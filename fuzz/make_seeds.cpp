@@ -46,8 +46,8 @@ std::vector<std::string> Seeds() {
     // Box codes of every kind, holding text, and hostile ones: no fields at
     // all, a kind past the last, one whose length word runs past the end.
     std::string boxes;
-    for (int kind = 0; kind <= 7; ++kind)
-        boxes += Variable(0xDA, static_cast<uint8_t>(kind), std::string(115, '\0') + "box text" + Extended(13, 52) + '\0');
+    const std::string boxText = std::string(115, '\0') + "box text" + Extended(13, 52) + '\0';
+    for (int kind = 0; kind <= 7; ++kind) boxes += Variable(0xDA, static_cast<uint8_t>(kind), boxText);
     boxes += Variable(0xDA, 2, "") + Variable(0xDA, 255, Bytes({0xDA, 2})) + "after" + Bytes({0xDA, 2, 0xFF, 0xFF, 0});
     // Styles whose codes write text, a header and paragraph ends.
     const std::string styleRuns = "style text" + Variable(0xD5, 0, std::string(7, '\0') + Bytes({1}) + subDocument) +
@@ -66,9 +66,9 @@ std::vector<std::string> Seeds() {
         WpDocument().Body(nested).Build(),
         WpDocument().Body(text + boxes).Build(),
         WpDocument()
-            .Packet(257, std::string("wide1") + std::string(16, '\0') + Bytes({2}) + std::string(55, '\0') + Bytes({1}) +
-                             Word(static_cast<int>(styleRuns.size())) + Word(0) + Word(4) + Word(0) + Word(0) +
-                             styleRuns + "\x0A;{}")
+            .Packet(257, std::string("wide1") + std::string(16, '\0') + Bytes({2}) + std::string(55, '\0') +
+                             Bytes({1}) + Word(static_cast<int>(styleRuns.size())) + Word(0) + Word(4) + Word(0) +
+                             Word(0) + styleRuns + "\x0A;{}")
             .Body(VariableWithByteAt(0xDB, 0, 13, 1, 20) + text)
             .Build(),
         WpDocument()

@@ -13,7 +13,9 @@ namespace quorin::test {
 namespace {
 
 // A box code of the given kind (the subfunction) with `size` bytes of fields.
-std::string Box(int kind, size_t size = 120) { return Variable(0xDA, static_cast<uint8_t>(kind), std::string(size, '\0')); }
+std::string Box(int kind, size_t size = 120) {
+    return Variable(0xDA, static_cast<uint8_t>(kind), std::string(size, '\0'));
+}
 
 ConversionNotes NotesOf(const std::string& body, int* result = nullptr) {
     RtfBuffer document(WpDocument().Body(body).Build()), message;
@@ -33,9 +35,10 @@ TEST(BoxNotes, EveryBoxIsCountedOnceWhereverItStands) {
     const std::string textBox = Box(2);
     TableLayout layout;
     layout.widths = {1200};
+    const std::string reversed = Variable(0xD8, 2, std::string(2, '\0') + "r" + textBox + '\0');
     const std::string body = "a" + boxes + Box(3) + HeaderFooter(0, 1, "h" + textBox) + Footnote("n" + textBox) +
-                             MarkStart() + "m" + textBox + MarkEnd(1) + Variable(0xD8, 2, std::string(2, '\0') + "r" + textBox + '\0') +
-                             TableDefinition(layout) + TableRow() + TableCell({}) + "c" + textBox + TableOff() + "z";
+                             MarkStart() + "m" + textBox + MarkEnd(1) + reversed + TableDefinition(layout) +
+                             TableRow() + TableCell({}) + "c" + textBox + TableOff() + "z";
     const ConversionNotes notes = NotesOf(body);
     EXPECT_EQ(notes.boxesNotConverted, (std::array<int, kBoxKinds>{1, 1, 6, 2, 1, 1, 1}));
     EXPECT_EQ(notes.BoxesNotConverted(), 13);
