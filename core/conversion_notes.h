@@ -10,8 +10,9 @@ inline constexpr int kBoxKinds = 7;
 // What a conversion met in the document but did not carry into the RTF, so
 // that the batch can say so: nothing of a document is lost silently.
 struct ConversionNotes {
-    // Boxes (and graphic lines) by kind: their contents, text, graphics or a
-    // file on disk, are not converted.
+    // Boxes by kind whose contents are not carried into the RTF: a graphic, a
+    // file on disk, an equation of which nothing is written, text beyond the
+    // nesting bound. Lines hold nothing to carry and are not counted.
     std::array<int, kBoxKinds> boxesNotConverted{};
 
     int BoxesNotConverted() const {

@@ -109,7 +109,7 @@ void DocumentReader::InitCodeTable(CodeTable& t) {
     t[0xD7] = &R::OnMark;
     t[0xD8] = &R::OnReversedText;
     t[0xD9] = &R::OnCodeD9;
-    t[0xDA] = &R::OnCodeDA;
+    t[0xDA] = &R::OnBox;
     t[0xDB] = &R::OnStyle;
     t[0xDC] = &R::OnTableEndOfLine;
     t[0xDD] = &R::OnTableEndOfPage;
@@ -350,14 +350,6 @@ void DocumentReader::OnCodeC6(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeC7(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeD4(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeD9(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
-
-// A box's contents are not carried into the RTF, so the box is counted: the
-// batch says what was not converted. Marked text is read twice (for its
-// entry), so only the first reading counts.
-void DocumentReader::OnCodeDA(const RtfBuffer& code, RtfBuffer&) {
-    const uint8_t kind = code.At(1);
-    if (notes && !writesMarkEntry && kind < kBoxKinds) ++notes->boxesNotConverted[kind];
-}
 
 void DocumentReader::OnCodeDE(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
 void DocumentReader::OnCodeDF(const RtfBuffer& code, RtfBuffer&) { code.At(1); }

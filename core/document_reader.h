@@ -130,6 +130,9 @@ public:
     virtual void OnNote(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnMark(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnReversedText(const RtfBuffer& code, RtfBuffer& out);
+    // A box (0xDA): its text and caption where it stands; what it holds
+    // besides text is counted in the notes.
+    virtual void OnBox(const RtfBuffer& code, RtfBuffer& out);
     // Subfunction 19 of OnSetting.
     virtual void OnTextDirection(const RtfBuffer& code, RtfBuffer& out);
     // Codes that write nothing.
@@ -144,10 +147,8 @@ public:
     virtual void OnCodeC6(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeC7(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeD4(const RtfBuffer& code, RtfBuffer& out);
-    // Codes that write nothing but test that their subfunction byte is there;
-    // a box (0xDA) is counted in the notes as not converted.
+    // Codes that write nothing but test that their subfunction byte is there.
     virtual void OnCodeD9(const RtfBuffer& code, RtfBuffer& out);
-    virtual void OnCodeDA(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeDE(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeDF(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnStyle(const RtfBuffer& code, RtfBuffer& out);
@@ -198,6 +199,9 @@ public:
     std::vector<OpenMark> openMarks;
     // Set in the copy that writes an entry's text: marks inside it write nothing.
     bool writesMarkEntry = false;
+    // Where the last box code that wrote text ends (or a box code right after
+    // it), so that a box standing right there is set apart from it.
+    const char* afterLastBox = nullptr;
 
 protected:
     const ConversionOptions& options;
