@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/structure_codes.h"
 #include "support/wp_builder.h"
 
 using namespace quorin::test;
@@ -43,12 +44,21 @@ std::vector<std::string> Seeds() {
                             Bytes({0xB3}) + Extended(9, 10) + Bytes({0xB4});
     std::string table = Variable(0xD2, 11, std::string(60, '\0')) + Variable(0xDC, 0, std::string(10, '\0')) + "cell" +
                         Variable(0xDC, 1, std::string(12, '\0')) + "row" + Variable(0xDC, 2, "");
-    // Box codes of every kind, holding text, and hostile ones: no fields at
-    // all, a kind past the last, one whose length word runs past the end.
+    // Box codes of every kind and content type, holding text, captions and an
+    // equation, side by side; and hostile ones: caption and source lengths
+    // that run past the code, fields cut before the caption, no fields at
+    // all, a kind past the last, a length word that runs past the end.
     std::string boxes;
-    const std::string boxText = std::string(115, '\0') + "box text" + Extended(13, 52) + '\0';
-    for (int kind = 0; kind <= 7; ++kind) boxes += Variable(0xDA, static_cast<uint8_t>(kind), boxText);
-    boxes += Variable(0xDA, 2, "") + Variable(0xDA, 255, Bytes({0xDA, 2})) + "after" + Bytes({0xDA, 2, 0xFF, 0xFF, 0});
+    const std::string boxText = "box text" + Extended(13, 52) + "\x0A" + Fixed(0xC3, {12}) + "bold";
+    const std::string equation = std::string(10, '\0') + Word(8) + "x over y" + "drawn";
+    for (int kind = 0; kind <= 7; ++kind)
+        for (int type : {0x08, 0x10}) boxes += Box(kind, type, "caption" + Extended(9, 5), type == 0x08 ? equation : boxText);
+    boxes += Box(0, 0x80, "figure", "") + Box(5, 0, "", "");
+    std::string lyingCaption = Box(2, 0x10, "caption", boxText), lyingSource = Box(4, 0x08, "", equation);
+    lyingCaption[119] = lyingCaption[120] = '\xFF';
+    lyingSource[131] = lyingSource[132] = '\xFF';
+    boxes += lyingCaption + lyingSource + Variable(0xDA, 2, std::string(100, '\0')) + Variable(0xDA, 2, "") +
+             Variable(0xDA, 255, Bytes({0xDA, 2})) + "after" + Bytes({0xDA, 2, 0xFF, 0xFF, 0});
     // Styles whose codes write text, a header and paragraph ends.
     const std::string styleRuns = "style text" + Variable(0xD5, 0, std::string(7, '\0') + Bytes({1}) + subDocument) +
                                   "\x0A" + Fixed(0xC3, {12});
@@ -64,7 +74,7 @@ std::vector<std::string> Seeds() {
         WpDocument().Body(structure).Build(),
         WpDocument().Body(table).Build(),
         WpDocument().Body(nested).Build(),
-        WpDocument().Body(text + boxes).Build(),
+        WpDocument().Body(boxes).Build(),
         WpDocument()
             .Packet(257, std::string("wide1") + std::string(16, '\0') + Bytes({2}) + std::string(55, '\0') +
                              Bytes({1}) + Word(static_cast<int>(styleRuns.size())) + Word(0) + Word(4) + Word(0) +
