@@ -104,7 +104,8 @@ void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& o
 }  // namespace
 
 int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
+                    ConversionNotes* notes) {
     const bool rightToLeft = options.rightToLeftDocument == 1;
     CodeView document(bytes);
 
@@ -154,29 +155,33 @@ int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, Pr
 
     DocumentReader reader(options, cancel);
     reader.outputBudget = &budget;
+    ConversionNotes found;
+    reader.notes = &found;
     reader.RunDocument(prolog.initialCodes, document.substr(documentArea), out, tracker);
     out.Append('}');
+    if (notes) *notes = found;
     return kConverted;
 }
 
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
+                    ConversionNotes* notes) {
     StringSink rtf;
-    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, cancel, fonts);
+    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, cancel, fonts, notes);
     if (result == kConverted) document = rtf.TakeText();
     return result;
 }
 
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, FontResolver* fonts, ConversionNotes* notes) {
     const CancelRequest never;
-    return ConvertDocument(document, out, message, tracker, options, never, fonts);
+    return ConvertDocument(document, out, message, tracker, options, never, fonts, notes);
 }
 
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, FontResolver* fonts, ConversionNotes* notes) {
     const CancelRequest never;
-    return ConvertDocument(document, message, tracker, options, never, fonts);
+    return ConvertDocument(document, message, tracker, options, never, fonts, notes);
 }
 
 }  // namespace quorin

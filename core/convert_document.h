@@ -1,5 +1,6 @@
 #pragma once
 #include "core/cancel_request.h"
+#include "core/conversion_notes.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
@@ -22,19 +23,22 @@ enum ConvertResult : int {
 // inside the conversion (std::invalid_argument from a tested read, bad_alloc)
 // is passed on to the caller. `fonts` may be null: each WordPerfect font then
 // stands for itself in all three scripts. The conversion stops early, with
-// kCancelled or a shortened body, once `cancel` is requested.
+// kCancelled or a shortened body, once `cancel` is requested. `notes`, when
+// given, is filled with what the document holds that the RTF does not carry.
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts = nullptr);
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts = nullptr,
+                    ConversionNotes* notes = nullptr);
 
 // The same conversion of a document held whole in `document`: on kConverted
 // `document` holds the RTF text; otherwise it is left as given.
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts = nullptr);
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts = nullptr,
+                    ConversionNotes* notes = nullptr);
 
 // For tools and tests: the same two conversions, never cancelled.
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+                    const ConversionOptions& options, FontResolver* fonts = nullptr, ConversionNotes* notes = nullptr);
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+                    const ConversionOptions& options, FontResolver* fonts = nullptr, ConversionNotes* notes = nullptr);
 
 }  // namespace quorin

@@ -11,7 +11,7 @@ fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(lintian appstream libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core
-             parallel poppler-utils abiword xvfb xdotool desktop-file-utils)
+             parallel poppler-utils abiword xvfb xdotool desktop-file-utils unicode-data)
 fi
 
 missing=()
