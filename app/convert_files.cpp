@@ -192,13 +192,11 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         // its RTF file is replaced.
         if (engine && engine->IsPending(batch.OutputPath()) && engine->Flush() > 0) outcome.anyFailed = true;
         if (!batch.OpenOutput()) {
-            pool.Recycle(std::move(file.output));
+            file.output.Discard();
             fail(kBatchOutputNotPrepared, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }
-        const bool committed = batch.CommitOutput(*file.output);
-        pool.Recycle(std::move(file.output));
-        if (!committed) {
+        if (!batch.CommitOutput(file.output, file.writeError)) {
             fail(batch.CommitFailureCode(), texts::WithPath(batch.OutputPath(), batch.ErrorText()));
             continue;
         }

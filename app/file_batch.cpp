@@ -202,10 +202,10 @@ bool FileBatch::OpenOutput() {
     return true;
 }
 
-bool FileBatch::CommitOutput(OutputFile& written) {
+bool FileBatch::CommitOutput(TemporaryFile& written, int writeError) {
     errorText_.clear();
     commitFailureCode_ = 21;
-    if (!written.Finish()) {
+    if (writeError != 0 || !written.IsOpen()) {
         written.Discard();
         SetWriteError();
         return false;

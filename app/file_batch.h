@@ -5,7 +5,7 @@
 
 #include "app/existing_output.h"
 #include "app/file_record.h"
-#include "app/output_file.h"
+#include "app/temporary_file.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
 #include "core/conversion_options.h"
@@ -14,8 +14,8 @@
 namespace quorin {
 
 // One batch run: the input names expanded into files, and for each file its
-// output. Outputs are written to a temporary file in the output's folder (an
-// OutputFile) and put in place by CommitOutput, so a failed write never
+// output. Outputs are written to a temporary file in the output's folder (a
+// TemporaryFile) and put in place by CommitOutput, so a failed write never
 // leaves a partial file and an existing output is moved to its backup name
 // only once its replacement is complete.
 class FileBatch {
@@ -45,10 +45,11 @@ public:
     // Prepares the output of the file taken (its folders made, an existing
     // output checked for a free backup name); false with the error text set.
     bool OpenOutput();
-    // Finishes the written output and puts it in place (backing up an
-    // existing file first). On false the error text is set, the output is
-    // discarded, and CommitFailureCode says which failure of the batch it is.
-    bool CommitOutput(OutputFile& written);
+    // Puts the written output in place (backing up an existing file first);
+    // writeError: why writing it failed (errno), 0 when it is complete. On
+    // false the error text is set, the output is discarded, and
+    // CommitFailureCode says which failure of the batch it is.
+    bool CommitOutput(TemporaryFile& written, int writeError);
 
     // Told of every name that matches nothing (set before Discover).
     void SetObserver(BatchObserver* observer) { observer_ = observer; }

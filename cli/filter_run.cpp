@@ -8,7 +8,8 @@
 #include "app/crlf_writer.h"
 #include "app/input_file.h"
 #include "app/message_texts.h"
-#include "app/output_file.h"
+#include "app/temporary_file.h"
+#include "cli/in_place_output.h"
 #include "app/exit_status.h"
 
 namespace quorin {
@@ -36,13 +37,23 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
               const std::string& inputName) {
     InputBuffer bytes;
     RtfBuffer message;
-    OutputFile rtf;
-    if (!rtf.BeginInPlace(output)) rtf.Begin(TemporaryFolder());
+    CrLfSink rtf;
+    InPlaceOutput inPlace;
+    TemporaryFile temporary(TemporaryFolder());
+    const bool writtenInPlace = inPlace.Begin(output);
+    if (writtenInPlace) rtf.Begin(inPlace);
+    else rtf.Begin(temporary);
+    // Whatever reached standard output's file of a document that fails.
+    auto discard = [&] {
+        rtf.Drop();
+        if (writtenInPlace) inPlace.CutBack();
+        temporary.Discard();
+    };
     ConversionStep step;
     step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName); });
     if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, fonts);
     // Before any message, which may go to the same file.
-    if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) rtf.Discard();
+    if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) discard();
 
     if (step.failure == StepFailure::kOutOfMemory) {
         errors << texts::kNotEnoughMemory << "\n";
@@ -61,19 +72,25 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         return kExitFailed;
     }
     bool written;
-    if (!rtf.Finish() && rtf.NoFileMade()) {
-        rtf.Discard();
+    if (writtenInPlace) {
+        written = rtf.Finish();
+    } else if (rtf.AllHeld()) {
+        // A small document never left memory.
+        written = rtf.WriteHeldTo(output);
+    } else if (!rtf.Finish() && rtf.NoFileMade()) {
+        discard();
         StringSink text;
         step = ConvertStep(bytes.View(), text, message, nullptr, options, fonts);
         written = step.failure == StepFailure::kNone && step.result == 0 && WriteWithCrLf(output, text.Text());
     } else {
-        written = rtf.CopyTo(output);
+        written = rtf.Error() == 0 && temporary.CopyTo(output, rtf.FileBytes());
     }
     if (!written) {
-        rtf.Discard();
+        discard();
         errors << texts::ErrorWritingToFile("-") << "\n";
         return kExitFailed;
     }
+    temporary.Discard();
     return kExitConverted;
 }
 
