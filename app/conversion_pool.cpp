@@ -5,6 +5,7 @@
 
 #include "app/batch_progress.h"
 #include "app/input_file.h"
+#include "app/wordperfect_version.h"
 
 namespace quorin {
 
@@ -109,6 +110,8 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
     file.step.failure = Guarded([&] { document = input.Read(bytes); });
     if (file.step.failure == StepFailure::kNone)
         file.step = ConvertStep(document, rtf, file.message, tracker, options_, fonts_);
+    if (file.step.refusal == Refusal::kNotWordPerfect || file.step.refusal == Refusal::kNotStandard)
+        file.otherVersion = IsOtherWordPerfectVersion(document);
     // A document that did not convert leaves no temporary file behind.
     if (file.step.failure != StepFailure::kNone || file.step.result != 0 || !rtf.Finish()) {
         file.writeError = rtf.Error();

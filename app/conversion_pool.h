@@ -24,6 +24,7 @@ struct ConvertedFile {
     TemporaryFile output;   // the RTF file, complete on result 0 unless writeError
     int writeError = 0;     // why writing it failed (errno)
     RtfBuffer message;      // the reason on result 255
+    bool otherVersion = false;  // refused, and a WordPerfect document of another version
 };
 
 // Reads and converts the files of a batch ahead of their turn on worker

@@ -21,6 +21,9 @@ ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& m
     }
     step.rightToLeft = own.rightToLeftDocument != 0;
     step.failure = Guarded([&] { step.result = ConvertDocument(document, out, message, tracker, own, fonts); });
+    if (step.failure == StepFailure::kNone && step.result == kNotConverted) step.refusal = HeaderRefusal(document);
+    if (step.failure == StepFailure::kNone && step.result == kProtected)
+        step.refusal = options.password.empty() ? Refusal::kProtected : Refusal::kWrongPassword;
     return step;
 }
 

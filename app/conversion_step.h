@@ -3,6 +3,7 @@
 #include <new>
 
 #include "core/conversion_options.h"
+#include "core/convert_document.h"
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
@@ -31,6 +32,7 @@ struct ConversionStep {
     int result = 0;  // of ConvertDocument, when failure is kNone
     StepFailure failure = StepFailure::kNone;
     bool rightToLeft = false;  // the direction the document was converted in
+    Refusal refusal = Refusal::kNone;  // why the conversion refused it, when it did
 };
 
 // The conversion of one document: a pure function of its bytes, the options

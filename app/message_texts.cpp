@@ -1,5 +1,7 @@
 #include "app/message_texts.h"
 
+#include "core/convert_document.h"
+
 namespace quorin::texts {
 
 namespace {
@@ -32,6 +34,56 @@ std::string IsEmpty(const std::string& path) { return Quoted(path) + " is empty:
 
 std::string NotARegularFile(const std::string& path) {
     return Quoted(path) + " is not a regular file: -f - reads standard input!\n";
+}
+
+std::string BrokenLink(const std::string& path) {
+    return Quoted(path) + " is a link to nothing: its target does not exist!\n";
+}
+
+std::string ExportFailed(const std::string& document, const std::string& path) {
+    return "Error converting to " + document + ": " + Quoted(path) + "!";
+}
+
+std::string ExportTimedOut(const std::string& path, long seconds) {
+    return "LibreOffice ran out of time (" + std::to_string(seconds) + " seconds): " + Quoted(path) +
+           " was not converted!";
+}
+
+std::string ReasonText(const Reason& reason) {
+    const std::string& path = reason.path;
+    switch (reason.kind) {
+        case ReasonKind::kNone: return {};
+        case ReasonKind::kNotFound:
+        case ReasonKind::kVanished: return CantFindFiles(path);
+        case ReasonKind::kBrokenLink: return BrokenLink(path);
+        case ReasonKind::kFolder: return IsAFolder(path);
+        case ReasonKind::kNotRegularFile: return NotARegularFile(path);
+        case ReasonKind::kEmpty: return IsEmpty(path);
+        case ReasonKind::kUnreadableFolder:
+        case ReasonKind::kOpenInput: return WithPath(path, ErrorOpeningFile(path));
+        case ReasonKind::kOutOfMemory: return WithPath(path, kNotEnoughMemory);
+        case ReasonKind::kRaised: return ErrorWhileConverting(path);
+        case ReasonKind::kNotWordPerfect: return WithPath(path, RefusalText(Refusal::kNotWordPerfect));
+        case ReasonKind::kNotStandard: return WithPath(path, RefusalText(Refusal::kNotStandard));
+        case ReasonKind::kErrorInFile: return WithPath(path, RefusalText(Refusal::kErrorInFile));
+        case ReasonKind::kProtected: return WithPath(path, RefusalText(Refusal::kProtected));
+        case ReasonKind::kWrongPassword: return WithPath(path, RefusalText(Refusal::kWrongPassword));
+        case ReasonKind::kOutputNotPrepared:
+        case ReasonKind::kWriteOutput: return WithPath(path, ErrorWritingToFile(path));
+        case ReasonKind::kBackup: return WithPath(path, ErrorBackingUpFile(path, reason.other));
+        case ReasonKind::kExport: return WithPath(path, ExportFailed(reason.other, path));
+        case ReasonKind::kExportTimedOut: return WithPath(path, ExportTimedOut(path, reason.number));
+        case ReasonKind::kOutputExists: return OutputKeptSkipping(path, reason.other);
+    }
+    return {};
+}
+
+const char* CaptionOf(const Reason& reason) {
+    switch (reason.kind) {
+        case ReasonKind::kOutOfMemory: return kMemoryCaption;
+        case ReasonKind::kOutputExists: return kNoticeCaption;
+        default: return kErrorCaption;
+    }
 }
 
 std::string OutputKeptSkipping(const std::string& output, const std::string& input) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "app/file_outcome.h"
+
 // Every text the batch, the filter form and the window show, in one place.
 // Paths appear as they are; a failed step is shown as "PATH\nTEXT".
 namespace quorin::texts {
@@ -28,6 +30,15 @@ std::string ErrorWhileConverting(const std::string& path);
 std::string IsAFolder(const std::string& path);
 std::string IsEmpty(const std::string& path);
 std::string NotARegularFile(const std::string& path);
+
+std::string BrokenLink(const std::string& path);
+std::string ExportFailed(const std::string& document, const std::string& path);
+std::string ExportTimedOut(const std::string& path, long seconds);
+
+// The message of an outcome's reason, as it is shown ("PATH\nTEXT" for a
+// failed step of a file), and its caption.
+std::string ReasonText(const Reason& reason);
+const char* CaptionOf(const Reason& reason);
 
 // -v: an input left alone because its output exists (--existing skip).
 std::string OutputKeptSkipping(const std::string& output, const std::string& input);

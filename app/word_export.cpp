@@ -151,9 +151,8 @@ std::string EngineOutputName(const std::string& source, ExportFormat format) {
 }  // namespace
 
 WordExporter::WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
-                           std::vector<ExportFormat> formats, BatchObserver* observer)
-    : engine_(std::move(engine)), messages_(messages), options_(options), formats_(std::move(formats)),
-      observer_(observer) {}
+                           std::vector<ExportFormat> formats)
+    : engine_(std::move(engine)), messages_(messages), options_(options), formats_(std::move(formats)) {}
 
 WordExporter::~WordExporter() {
     if (!profile_.empty()) {
@@ -162,13 +161,13 @@ WordExporter::~WordExporter() {
     }
 }
 
-void WordExporter::Export(const std::string& rtfPath, FileRecord record) {
-    pending_.push_back({rtfPath, WithoutRtf(rtfPath), false, !record.input.empty(), std::move(record), {}});
+void WordExporter::Export(const std::string& rtfPath, FileOutcome outcome) {
+    const bool observed = !outcome.input.empty();
+    pending_.push_back({rtfPath, WithoutRtf(rtfPath), false, observed, std::move(outcome)});
 }
 
-void WordExporter::ConvertRefused(const std::string& input, const std::string& rtfPath, FileRecord record,
-                                  std::string refusal) {
-    pending_.push_back({input, WithoutRtf(rtfPath), true, true, std::move(record), std::move(refusal)});
+void WordExporter::ConvertRefused(const std::string& input, const std::string& rtfPath, FileOutcome outcome) {
+    pending_.push_back({input, WithoutRtf(rtfPath), true, true, std::move(outcome)});
 }
 
 bool WordExporter::IsPending(const std::string& rtfPath) const {
@@ -189,8 +188,8 @@ int WordExporter::Flush() {
     // files are left as they are.
     if (options_.CancelRequested()) {
         for (Job& job : jobs) {
-            if (job.refused) job.record.status = FileStatus::kCancelled;
-            if (job.observed && observer_) observer_->OnFile(job.record);
+            if (job.refused) job.outcome.status = FileStatus::kCancelled;
+            if (job.observed && outcomes_) outcomes_->OnFile(job.outcome);
         }
         return 0;
     }
@@ -250,46 +249,44 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
 
     int failures = 0;
     for (Job& job : group) {
-        std::string error;
+        Reason failure;
+        std::vector<WrittenFile> written;
         for (ExportFormat format : TargetFormats(job)) {
-            std::string document = job.base + "." + ExtensionOf(format), backup;
+            WrittenFile document{job.base + "." + ExtensionOf(format), ""};
             if (!failedRuns.count(format) &&
-                PlaceDocument(outputs + "/" + EngineOutputName(job.source, format), document, backup)) {
-                job.record.documents.push_back(document);
-                job.record.backups.push_back(backup);
+                PlaceDocument(outputs + "/" + EngineOutputName(job.source, format), document.path, document.backup)) {
+                written.push_back(std::move(document));
                 continue;
             }
-            if (error.empty()) error = NounOf(format);
+            if (failure.kind == ReasonKind::kNone) failure = {ReasonKind::kExport, job.source, NounOf(format)};
         }
-        if (!error.empty()) ++failures;
-        Settle(job, error.empty(), error);
+        if (failure.kind != ReasonKind::kNone) ++failures;
+        else job.outcome.written = std::move(written);
+        Settle(job, std::move(failure));
     }
     if (!outputs.empty()) std::filesystem::remove_all(outputs, ignored);
     return failures;
 }
 
-// Tells the observer what became of a job's file and shows its failure.
-void WordExporter::Settle(Job& job, bool done, const std::string& error) {
-    FileRecord& record = job.record;
-    if (done) {
+// Settles the outcome of a job's file and shows its failure.
+void WordExporter::Settle(Job& job, Reason failure) {
+    FileOutcome& outcome = job.outcome;
+    if (failure.kind == ReasonKind::kNone) {
         if (!job.refused) unlink(job.source.c_str());
-        record.output = record.documents.front();
         if (job.refused) {
-            record.status = FileStatus::kConvertedByLibreOffice;
-            record.backup = record.backups.front();
+            outcome.status = FileStatus::kConvertedByLibreOffice;
+            outcome.reason = {};
         }
     } else if (options_.CancelRequested()) {
         // Files left undone by a cancel keep their RTF without a message each.
-        if (job.refused) record.status = FileStatus::kCancelled;
+        if (job.refused) outcome.status = FileStatus::kCancelled;
     } else {
-        std::string text = job.refused ? job.refusal
-                                       : texts::WithPath(job.source, "Error converting to " + error + ": \"" +
-                                                                         job.source + "\"!");
-        ShowError(messages_, options_, text);
-        record.status = FileStatus::kFailed;
-        record.message = text;
+        // A refused document that the engine could not read either keeps its refusal.
+        if (!job.refused) outcome.reason = std::move(failure);
+        outcome.status = FileStatus::kFailed;
+        ShowError(messages_, options_, texts::ReasonText(outcome.reason), texts::CaptionOf(outcome.reason));
     }
-    if (job.observed && observer_) observer_->OnFile(record);
+    if (job.observed && outcomes_) outcomes_->OnFile(outcome);
 }
 
 std::vector<std::string> WordExporter::Extensions() const {
@@ -298,12 +295,16 @@ std::vector<std::string> WordExporter::Extensions() const {
     return extensions;
 }
 
+// A document this batch wrote earlier is moved to its backup name whatever
+// --existing says, and its outcome follows it there.
 bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
     if (!NonEmptyFile(converted)) return false;
-    if (replaceExisting_) return rename(converted.c_str(), document.c_str()) == 0;
+    const bool earlier = outcomes_ && outcomes_->WrittenHere(document);
+    if (replaceExisting_ && !earlier) return rename(converted.c_str(), document.c_str()) == 0;
     if (PathExists(document)) {
         backup = MakeBackupName(document);
         if (backup.empty() || !RenameNoReplace(document, backup)) return false;
+        if (earlier) outcomes_->Moved(document, backup);
     }
     return RenameNoReplace(converted, document);
 }

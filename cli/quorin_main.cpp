@@ -93,25 +93,29 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
         }
         if (engine.empty() && line.fallback) console.Show(FallbackUnavailableMessage(WordEngineTurnedOff()));
     }
-    ObserverList observers;
     std::unique_ptr<BatchReport> report;
-    if (!line.report.empty()) observers.Add(*(report = std::make_unique<BatchReport>(line.report)));
+    if (!line.report.empty()) {
+        report = std::make_unique<BatchReport>(line.report);
+        if (std::string problem = report->Prepare(line.inputItems, line.recursive); !problem.empty()) {
+            std::cerr << "quorin: " << problem << "\n" << UsageText();
+            return kExitUsage;
+        }
+    }
     DirectionLines directionLines(console);
-    if (line.verbose && line.decideDirection) observers.Add(directionLines);
-    WordExporter word(engine, console, options, line.exportFormats, &observers);
+    WordExporter word(engine, console, options, line.exportFormats);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
-    BatchSummary summary(&observers);
-    BatchServices services{options, console, &console, fonts.get(), &word, &summary};
+    BatchServices services{options, console, &console, fonts.get(), &word,
+                           line.verbose && line.decideDirection ? &directionLines : nullptr};
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
                            line.existing, line.verbose, line.fallback};
     BatchOutcome outcome = ConvertFiles(line.inputItems, line.outputFolder, services, settings);
     if (options.CancelRequested() && !outcome.cancelled) console.Show(CanceledMessage());
-    bool reportFailed = report && !report->Finish();
+    bool reportFailed = report && !report->Write(outcome.files);
     if (reportFailed) console.Show({report->ErrorText(), "Error!", MessageIcon::kError, MessageButtons::kOk});
     // Scripts reading standard error see only the messages, unless they ask.
-    if (line.verbose || isatty(STDERR_FILENO)) std::cerr << summary.Line(outcome.emptyFiles) << "\n" << std::flush;
+    if (line.verbose || isatty(STDERR_FILENO)) std::cerr << SummaryLine(outcome.files) << "\n" << std::flush;
     if (options.CancelRequested()) return CancelledStatus();
-    return outcome.anyFailed || outcome.result != 0 || exportMissing || reportFailed ? kExitFailed : kExitConverted;
+    return !BatchSucceeded(outcome.files) || exportMissing || reportFailed ? kExitFailed : kExitConverted;
 }
 
 // -o -: standard input, or the one file named, converted to standard output.

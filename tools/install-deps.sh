@@ -3,7 +3,7 @@
 # when they are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fontconfig help2man)
+packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fontconfig help2man libwpd-dev librevenge-dev)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core

@@ -84,7 +84,7 @@ TEST(BatchReport, RowsAccountForEveryInputTheSameForAnyJobCount) {
     EXPECT_EQ(reports[0], reports[1]);
 
     std::vector<Row> rows = ParseCsv(reports[1]);
-    ASSERT_EQ(rows.size(), 5u) << reports[1];
+    ASSERT_EQ(rows.size(), 6u) << reports[1];
     EXPECT_EQ(rows[0], ParseCsv(std::string(BatchReport::kHeader) + "\r\n")[0]);
     for (const Row& row : rows) ASSERT_EQ(row.size(), 10u);
     const Row& a = rows[1];
@@ -100,7 +100,8 @@ TEST(BatchReport, RowsAccountForEveryInputTheSameForAnyJobCount) {
     EXPECT_NE(broken[3].find("Document is not a WordPerfect 5.X Document!"), std::string::npos);
     EXPECT_EQ(broken[3].find('\n'), std::string::npos);
     ExpectFileFields(broken, 5, folder / "broken.wp");
-    const Row& b = rows[4];
+    EXPECT_EQ((Row{rows[4][0], rows[4][2], rows[4][5]}), (Row{folder / "empty.wp", "skipped-empty", "0"}));
+    const Row& b = rows[5];
     EXPECT_EQ((Row{b[2], b[4]}), (Row{"converted", folder / "out/b.wp_000.rtf"}));
     ExpectFileFields(b, 7, folder / "out/b.wp.rtf");
 }
@@ -113,10 +114,11 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     CancellingMessages messages;
     ConversionOptions options;
     BatchReport report(folder / "r.csv");
-    BatchServices services{options, messages, nullptr, nullptr, nullptr, &report};
-    ConvertFiles(SplitInputList(folder / "a.wp|" + folder / "b.wp|" + folder / "c.wp|" + folder / "d.wp"),
-                 folder / "out", services, {2, false});
-    ASSERT_TRUE(report.Finish());
+    ASSERT_EQ(report.Prepare({}, false), "");
+    BatchServices services{options, messages, nullptr};
+    BatchOutcome outcome = ConvertFiles(SplitInputList(folder / "a.wp|" + folder / "b.wp|" + folder / "c.wp|" + folder / "d.wp"),
+                                        folder / "out", services, {2, false});
+    ASSERT_TRUE(report.Write(outcome.files));
     std::vector<Row> rows = ParseCsv(ReadFile(folder / "r.csv"));
     ASSERT_EQ(rows.size(), 5u);
     std::vector<std::string> statuses;
@@ -125,13 +127,14 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     EXPECT_EQ(FolderNames(folder.Path()), (std::vector<std::string>{"a.wp", "b.wp", "c.wp", "d.wp", "out", "r.csv"}));
 }
 
-TEST(BatchReport, UnwritableReportIsAnErrorAfterTheBatch) {
+TEST(BatchReport, UnwritableReportIsAUsageErrorBeforeTheBatch) {
     TemporaryFolder folder;
     WriteFile(folder / "a.wp", WpDocument().Body("Hi").Build());
     QuorinRun run = RunQuorin(folder.Path(), {"--report", "no/such/folder/r.csv", "-f", "a.wp", "-o", "out"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Error! Error writing the report \"no/such/folder/r.csv\"!\n");
-    EXPECT_TRUE(Exists(folder / "out/a.wp.rtf"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              "quorin: --report \"no/such/folder/r.csv\" cannot be written: No such file or directory");
+    EXPECT_FALSE(Exists(folder / "out"));
     // To standard output; not beside the filter form's output.
     run = RunQuorin(folder.Path(), {"--report", "-", "-f", "a.wp", "-o", "out"});
     EXPECT_EQ(run.status, 0);
@@ -198,11 +201,16 @@ TEST(ArchiveFormats, OdtPdfAndFallbackThroughLibreOffice) {
     EXPECT_EQ(FolderNames(folder / "out"), (std::vector<std::string>{"a.wp.odt", "a.wp.pdf", "a.wp_000.pdf",
                                                                       "six.wpd.odt", "six.wpd.pdf"}));
     std::vector<Row> rows = ParseCsv(ReadFile(folder / "r.csv"));
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ((Row{rows[1][1], rows[1][2], rows[1][4]}),
-              (Row{folder / "out/a.wp.odt|" + folder / "out/a.wp.pdf", "converted", "|" + folder / "out/a.wp_000.pdf"}));
-    EXPECT_EQ((Row{rows[2][2], rows[2][3], rows[2][9]}), (Row{"converted-by-libreoffice", "", ""}));
-    EXPECT_EQ(rows[3][2], "failed");
+    // A row for each document written.
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ((Row{rows[1][0], rows[1][1], rows[1][2], rows[1][4]}), (Row{folder / "a.wp", folder / "out/a.wp.odt", "converted", ""}));
+    EXPECT_EQ((Row{rows[2][0], rows[2][1], rows[2][2], rows[2][4]}),
+              (Row{folder / "a.wp", folder / "out/a.wp.pdf", "converted", folder / "out/a.wp_000.pdf"}));
+    ExpectFileFields(rows[2], 7, folder / "out/a.wp.pdf");
+    EXPECT_EQ((Row{rows[3][1], rows[3][2], rows[3][3], rows[3][9]}),
+              (Row{folder / "out/six.wpd.odt", "converted-by-libreoffice", "", ""}));
+    EXPECT_EQ((Row{rows[4][1], rows[4][2]}), (Row{folder / "out/six.wpd.pdf", "converted-by-libreoffice"}));
+    EXPECT_EQ(rows[5][2], "failed");
 
     // The words read back: the PDF with pdftotext, the ODT with LibreOffice.
     EXPECT_NE(Shell("pdftotext '" + folder / "out/a.wp.pdf" + "' -").find("Sluwe Sjaantje"), std::string::npos);
