@@ -97,7 +97,9 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     WordExporter* fallback = settings.fallback ? engine : nullptr;
     batch.SetExisting(settings.existing, settings.verbose, word ? word->Extensions() : std::vector<std::string>{});
     if (services.word) {
-        services.word->ReplaceExisting(settings.existing == ExistingOutput::kOverwrite);
+        // A file converted again with --existing skip replaces what an
+        // earlier, interrupted run left of its documents.
+        services.word->ReplaceExisting(settings.existing != ExistingOutput::kBackup);
         services.word->SetOutcomes(&outcomes);
     }
     int found = batch.Discover();

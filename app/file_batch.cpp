@@ -204,7 +204,9 @@ Reason FileBatch::OpenOutput() {
     const bool outputExists = lstat(outputPath_.c_str(), &info) == 0;
     if (!outputExists && errno != ENOENT) return WriteError(ReasonKind::kOutputNotPrepared, errno);
     // Refuse early when an existing output could not be backed up.
-    const bool backedUp = existing_ == ExistingOutput::kBackup || outcomes_.WrittenHere(outputPath_);
+    const bool backedUp = existing_ == ExistingOutput::kBackup ||
+                          (existing_ == ExistingOutput::kSkip && finalExtensions_.empty()) ||
+                          outcomes_.WrittenHere(outputPath_);
     if (backedUp && outputExists && MakeBackupName(outputPath_).empty())
         return {ReasonKind::kBackup, outputPath_, inputPath_};
     return {};
@@ -216,9 +218,13 @@ Reason FileBatch::CommitOutput(TemporaryFile& written, int writeError) {
         return WriteError(ReasonKind::kWriteOutput, writeError);
     }
     // The old output is replaced in one step: there is never a moment
-    // without a complete file at its name. One this batch wrote is not.
+    // without a complete file at its name. One this batch wrote is not. With
+    // documents (-w, --to) and skip, an RTF file that is there is what an
+    // interrupted run left for this input, and is replaced too.
     const bool earlier = outcomes_.WrittenHere(outputPath_);
-    if (existing_ == ExistingOutput::kOverwrite && !earlier) {
+    const bool replace = existing_ == ExistingOutput::kOverwrite ||
+                         (existing_ == ExistingOutput::kSkip && !finalExtensions_.empty());
+    if (replace && !earlier) {
         if (written.Replace(outputPath_)) return {};
         const int error = errno;
         written.Discard();

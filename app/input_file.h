@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -12,8 +13,9 @@ class InputBuffer {
 public:
     std::string_view View() const { return {data_.get(), size_}; }
     // Reads `fd` to its end; `expected` is its size when known (0 when not).
-    // Throws std::system_error (naming `what`) when a read fails.
-    void ReadAll(int fd, size_t expected, const std::string& what);
+    // Throws std::system_error (naming `what`) when a read fails, or when it
+    // is interrupted while `cancel` is set.
+    void ReadAll(int fd, size_t expected, const std::string& what, const std::atomic<int>* cancel = nullptr);
 
 private:
     std::unique_ptr<char[]> data_;

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/exit_status.h"
 #include "app/file_outcome.h"
 #include "app/outcome_list.h"
 #include "app/user_messages.h"
@@ -55,6 +56,9 @@ public:
     // --existing overwrite: a document replaces an existing one in one step
     // instead of moving it to its backup name.
     void ReplaceExisting(bool replace) { replaceExisting_ = replace; }
+    // The seconds one LibreOffice run may take; when they pass, LibreOffice
+    // is ended and the files of that run fail, keeping their RTF files.
+    void SetTimeout(int seconds) { timeout_ = seconds; }
     // Where the outcomes of the files handed over are settled; it also tells
     // the documents written earlier in the batch, which are never replaced.
     void SetOutcomes(OutcomeList* outcomes) { outcomes_ = outcomes; }
@@ -82,12 +86,14 @@ private:
     };
     std::vector<ExportFormat> TargetFormats(const Job& job) const;
     int ConvertGroup(std::vector<Job>& group);
-    bool RunEngine(const std::vector<std::string>& arguments);
+    enum class EngineRun { kDone, kFailed, kTimedOut };
+    EngineRun RunEngine(const std::vector<std::string>& arguments, const std::string& folder);
     bool PlaceDocument(const std::string& converted, const std::string& document, std::string& backup);
     void Settle(Job& job, Reason failure);
 
     std::string engine_;
     bool replaceExisting_ = false;
+    int timeout_ = kDefaultTimeout;
     UserMessages& messages_;
     ConversionOptions& options_;
     std::vector<ExportFormat> formats_;

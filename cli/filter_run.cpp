@@ -50,11 +50,18 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         temporary.Discard();
     };
     ConversionStep step;
-    step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName); });
+    // A signal ends a read that waits for standard input.
+    step.failure = Guarded([&] {
+        bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName, &options.cancelRequest);
+    });
     if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, fonts);
     // Before any message, which may go to the same file.
     if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) discard();
 
+    if (options.CancelRequested()) {
+        errors << texts::kUserCanceled << "\n";
+        return kExitCancelled;
+    }
     if (step.failure == StepFailure::kOutOfMemory) {
         errors << texts::kNotEnoughMemory << "\n";
         return kExitFailed;
@@ -62,10 +69,6 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     if (step.failure == StepFailure::kRaised) {
         errors << texts::ErrorWhileConverting(inputName) << "\n";
         return kExitFailed;
-    }
-    if (options.CancelRequested()) {
-        errors << texts::kUserCanceled << "\n";
-        return kExitCancelled;
     }
     if (step.result != 0) {
         errors << message;

@@ -42,13 +42,15 @@ void OnCancelSignal(int number) {
     if (cancelRequest) cancelRequest->store(1, std::memory_order_relaxed);
 }
 
-void CancelOnSignals(ConversionOptions& options) {
+// restart: interrupted system calls go on (the batch); without it, a read
+// of standard input ends at once (the filter form).
+void CancelOnSignals(ConversionOptions& options, bool restart) {
     static_assert(std::atomic<int>::is_always_lock_free);
     cancelRequest = &options.cancelRequest;
     struct sigaction action {};
     action.sa_handler = OnCancelSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = restart ? SA_RESTART : 0;
     for (int number : {SIGINT, SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
 }
 
@@ -67,7 +69,7 @@ ConversionOptions& OptionsOf(const CommandLine& line) {
     options.decideDirection = line.decideDirection;
     // The variable keeps the password out of the process list.
     const char* fromEnvironment = std::getenv("QUORIN_PASSWORD");
-    options.password = !line.password.empty() ? line.password : fromEnvironment ? fromEnvironment : "";
+    options.password = line.passwordGiven ? line.password : fromEnvironment ? fromEnvironment : "";
     options.cancelRequest = 0;
     return options;
 }
@@ -103,6 +105,7 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
     }
     DirectionLines directionLines(console);
     WordExporter word(engine, console, options, line.exportFormats);
+    word.SetTimeout(line.timeout);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
     BatchServices services{options, console, &console, fonts.get(), &word,
                            line.verbose && line.decideDirection ? &directionLines : nullptr};
@@ -164,12 +167,12 @@ int RunQuorin(int argc, char** argv) {
             return kExitUsage;
         case CommandLine::kFilter: {
             ConversionOptions& options = OptionsOf(line);
-            CancelOnSignals(options);
+            CancelOnSignals(options, false);
             return RunFilterForm(line, options);
         }
         case CommandLine::kBatch: {
             ConversionOptions& options = OptionsOf(line);
-            CancelOnSignals(options);
+            CancelOnSignals(options, true);
             return RunBatch(line, options);
         }
     }
