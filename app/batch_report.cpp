@@ -227,14 +227,15 @@ std::string BatchReport::Prepare(const std::vector<std::string>& items, bool rec
         return {};
     }
     const std::string quoted = "--report \"" + path_ + "\"";
-    target_ = FollowLinks(path_);
     struct stat info;
+    if (stat(path_.c_str(), &info) == 0 && (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))) {
+        // Written through, as the shell's ">" would (a reader of a pipe waits
+        // for it); /dev/fd/N opens the pipe it names.
+        fd_ = open(path_.c_str(), O_WRONLY | O_CLOEXEC);
+        return fd_ >= 0 ? std::string() : quoted + " cannot be written: " + std::strerror(errno);
+    }
+    target_ = FollowLinks(path_);
     if (stat(target_.c_str(), &info) == 0) {
-        if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode)) {
-            // Written through, as the shell's ">" would (a reader of a pipe waits for it).
-            fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-            return fd_ >= 0 ? std::string() : quoted + " cannot be written: " + std::strerror(errno);
-        }
         if (S_ISDIR(info.st_mode)) return quoted + " is a folder";
         if (AmongInputs(target_, items, recursive)) return quoted + " is one of the input files";
         if (!S_ISREG(info.st_mode) || (info.st_size > 0 && !IsEarlierReport(target_)))

@@ -17,45 +17,9 @@
 namespace quorin::test {
 namespace {
 
-using Row = std::vector<std::string>;
-
-// RFC 4180: fields split at commas, quoted fields with doubled quotes, CR LF rows.
-std::vector<Row> ParseCsv(const std::string& text) {
-    std::vector<Row> rows(1, Row(1));
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '"' && rows.back().back().empty()) {
-            for (++i; i < text.size() && !(text[i] == '"' && text[i + 1] != '"'); ++i) {
-                rows.back().back() += text[i];
-                if (text[i] == '"') ++i;
-            }
-        } else if (c == ',') {
-            rows.back().emplace_back();
-        } else if (c == '\r' && text[i + 1] == '\n') {
-            ++i;
-            rows.emplace_back(1);
-        } else {
-            rows.back().back() += c;
-        }
-    }
-    rows.pop_back();  // after the last CR LF
-    return rows;
-}
-
-// Output of a shell command.
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    char block[4096];
-    for (size_t got; (got = fread(block, 1, sizeof block, pipe)) > 0;) out.append(block, got);
-    pclose(pipe);
-    return out;
-}
-
 // Size and SHA-256 of a file, by other means than the program's.
 std::pair<std::string, std::string> SizeAndDigest(const std::string& path) {
-    std::string digest = Shell("sha256sum '" + path + "'").substr(0, 64);
-    return {std::to_string(std::filesystem::file_size(path)), digest};
+    return {std::to_string(std::filesystem::file_size(path)), Sha256Of(path)};
 }
 
 void ExpectFileFields(const Row& row, size_t at, const std::string& path) {
