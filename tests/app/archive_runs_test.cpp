@@ -149,7 +149,9 @@ TEST(ArchiveRuns, EachFaultIsMended) {
         QuorinRun quorin = RunQuorin(folder.Path(), run.arguments, {}, run.environment);
         EXPECT_EQ(quorin.status, run.status) << quorin.err;
         EXPECT_NE(quorin.err.find(run.err), std::string::npos) << quorin.err;
-        if (!run.rows.empty()) EXPECT_EQ(ReportRows(folder / "r.csv"), run.rows);
+        if (!run.rows.empty()) {
+            EXPECT_EQ(ReportRows(folder / "r.csv"), run.rows);
+        }
         EXPECT_EQ(Exists(folder / "out") ? FolderNames(folder / "out") : std::vector<std::string>{}, run.files);
         EXPECT_EQ(ReadFile(folder / "a.wp"), kLetter);
     }
@@ -256,7 +258,9 @@ TEST(ArchiveRuns, ReportReadBackMatchesTheFilesOnDisk) {
                 EXPECT_EQ(row[7], std::to_string(fs::file_size(row[1])));
                 EXPECT_EQ(row[8], Sha256Of(row[1]));
             }
-            if (!row[4].empty()) EXPECT_TRUE(Exists(row[4]));
+            if (!row[4].empty()) {
+                EXPECT_TRUE(Exists(row[4]));
+            }
         }
         // Each converted row's output holds its own input's conversion.
         EXPECT_EQ(ReadFile(folder / "out/LETTER.WP_000.rtf"), WithCrLf(ConvertFile(kLetter)));
