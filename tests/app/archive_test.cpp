@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <memory>
 
+#include <QString>
+
 #include "app/batch_report.h"
 #include "app/convert_files.h"
 #include "app/input_list.h"
@@ -68,6 +70,34 @@ TEST(BatchReport, RowsAccountForEveryInputTheSameForAnyJobCount) {
     const Row& b = rows[5];
     EXPECT_EQ((Row{b[2], b[4]}), (Row{"converted", folder / "out/b.wp_000.rtf"}));
     ExpectFileFields(b, 7, folder / "out/b.wp.rtf");
+}
+
+// Names as the report writes them: valid UTF-8 whatever the bytes, and the
+// name recovered by turning each %XX back into its byte.
+TEST(BatchReport, NamesThatAreNotUtf8StayValidAndRecoverable) {
+    auto recovered = [](const std::string& text) {
+        std::string name;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '%') {
+                name += char(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else {
+                name += text[i];
+            }
+        }
+        return name;
+    };
+    for (const std::string name : {"plain.wp", "caf\xe9.wp", "100%.wp", "a%41.wp", "\xe2\x82\xac.wp",
+                                   "\x80\x9a\x82.wp", "\xed\xa0\x80.wp", "\xc0\xaf.wp", "\xf4\x90\x80\x80.wp",
+                                   "\xe2\x82", "\xd7\x90\xd7\x91.wp"}) {
+        const std::string written = ReportText(name);
+        EXPECT_EQ(QString::fromUtf8(written).toUtf8().toStdString(), written) << written;
+        EXPECT_EQ(recovered(written), name) << written;
+        // Valid UTF-8 without "%" is written as it is.
+        if (QString::fromUtf8(name).toUtf8().toStdString() == name && name.find('%') == std::string::npos) {
+            EXPECT_EQ(written, name);
+        }
+    }
 }
 
 TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
