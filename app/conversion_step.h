@@ -2,6 +2,7 @@
 #include <exception>
 #include <new>
 
+#include "app/file_outcome.h"
 #include "core/conversion_options.h"
 #include "core/convert_document.h"
 #include "core/font_resolver.h"
@@ -34,6 +35,9 @@ struct ConversionStep {
     bool rightToLeft = false;  // the direction the document was converted in
     Refusal refusal = Refusal::kNone;  // why the conversion refused it, when it did
 };
+
+// Why a step that did not convert its document failed: kNone when it did.
+ReasonKind ReasonOf(const ConversionStep& step);
 
 // The conversion of one document: a pure function of its bytes, the options
 // and the font answers, safe to run on a worker thread. The direction is the

@@ -49,19 +49,6 @@ private:
     size_t window_;
 };
 
-// The reason of a refusal of the conversion.
-ReasonKind KindOf(Refusal refusal) {
-    switch (refusal) {
-        case Refusal::kNotWordPerfect: return ReasonKind::kNotWordPerfect;
-        case Refusal::kNotStandard: return ReasonKind::kNotStandard;
-        case Refusal::kErrorInFile: return ReasonKind::kErrorInFile;
-        case Refusal::kProtected: return ReasonKind::kProtected;
-        case Refusal::kWrongPassword: return ReasonKind::kWrongPassword;
-        case Refusal::kNone: break;
-    }
-    return ReasonKind::kRaised;
-}
-
 }  // namespace
 
 int ResultCodeOf(const Reason& reason) {
@@ -183,12 +170,8 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         const ConversionStep& step = converted.step;
-        if (step.failure == StepFailure::kOutOfMemory) {
-            fail({ReasonKind::kOutOfMemory, input});
-            continue;
-        }
-        if (step.failure == StepFailure::kRaised) {
-            fail({ReasonKind::kRaised, input});
+        if (step.failure != StepFailure::kNone) {
+            fail({ReasonOf(step), input});
             continue;
         }
         outcome.result = step.result;
@@ -197,7 +180,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             break;
         }
         if (step.result != 0) {
-            file.reason = {KindOf(step.refusal), input};
+            file.reason = {ReasonOf(step), input};
             if (fallback && converted.otherVersion) {
                 // Its outcome is settled when the engine has run; an earlier
                 // file of this name is finished first.

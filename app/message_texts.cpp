@@ -10,6 +10,8 @@ std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 }  // namespace
 
+std::string Line(const std::string& text) { return text.ends_with('\n') ? text : text + "\n"; }
+
 std::string WithPath(const std::string& path, const std::string& text) { return path + "\n" + text; }
 
 std::string CantFindFiles(const std::string& item) { return "Can't find file(s) " + Quoted(item) + "!\n"; }
@@ -49,7 +51,7 @@ std::string ExportTimedOut(const std::string& path, long seconds) {
            " was not converted!";
 }
 
-std::string ReasonText(const Reason& reason) {
+std::string ReasonWords(const Reason& reason) {
     const std::string& path = reason.path;
     switch (reason.kind) {
         case ReasonKind::kNone: return {};
@@ -60,22 +62,39 @@ std::string ReasonText(const Reason& reason) {
         case ReasonKind::kNotRegularFile: return NotARegularFile(path);
         case ReasonKind::kEmpty: return IsEmpty(path);
         case ReasonKind::kUnreadableFolder:
-        case ReasonKind::kOpenInput: return WithPath(path, ErrorOpeningFile(path));
-        case ReasonKind::kOutOfMemory: return WithPath(path, kNotEnoughMemory);
+        case ReasonKind::kOpenInput: return ErrorOpeningFile(path);
+        case ReasonKind::kOutOfMemory: return kNotEnoughMemory;
         case ReasonKind::kRaised: return ErrorWhileConverting(path);
-        case ReasonKind::kNotWordPerfect: return WithPath(path, RefusalText(Refusal::kNotWordPerfect));
-        case ReasonKind::kNotStandard: return WithPath(path, RefusalText(Refusal::kNotStandard));
-        case ReasonKind::kErrorInFile: return WithPath(path, RefusalText(Refusal::kErrorInFile));
-        case ReasonKind::kProtected: return WithPath(path, RefusalText(Refusal::kProtected));
-        case ReasonKind::kWrongPassword: return WithPath(path, RefusalText(Refusal::kWrongPassword));
+        case ReasonKind::kNotWordPerfect: return RefusalText(Refusal::kNotWordPerfect);
+        case ReasonKind::kNotStandard: return RefusalText(Refusal::kNotStandard);
+        case ReasonKind::kErrorInFile: return RefusalText(Refusal::kErrorInFile);
+        case ReasonKind::kProtected: return RefusalText(Refusal::kProtected);
+        case ReasonKind::kWrongPassword: return RefusalText(Refusal::kWrongPassword);
         case ReasonKind::kOutputNotPrepared:
-        case ReasonKind::kWriteOutput: return WithPath(path, ErrorWritingToFile(path));
-        case ReasonKind::kBackup: return WithPath(path, ErrorBackingUpFile(path, reason.other));
-        case ReasonKind::kExport: return WithPath(path, ExportFailed(reason.other, path));
-        case ReasonKind::kExportTimedOut: return WithPath(path, ExportTimedOut(path, reason.number));
+        case ReasonKind::kWriteOutput: return ErrorWritingToFile(path);
+        case ReasonKind::kBackup: return ErrorBackingUpFile(path, reason.other);
+        case ReasonKind::kExport: return ExportFailed(reason.other, path);
+        case ReasonKind::kExportTimedOut: return ExportTimedOut(path, reason.number);
         case ReasonKind::kOutputExists: return OutputKeptSkipping(path, reason.other);
     }
     return {};
+}
+
+// The reasons whose words name the path themselves are shown alone; the
+// others follow the path on a line of its own.
+std::string ReasonText(const Reason& reason) {
+    switch (reason.kind) {
+        case ReasonKind::kNone:
+        case ReasonKind::kNotFound:
+        case ReasonKind::kVanished:
+        case ReasonKind::kBrokenLink:
+        case ReasonKind::kFolder:
+        case ReasonKind::kNotRegularFile:
+        case ReasonKind::kEmpty:
+        case ReasonKind::kRaised:
+        case ReasonKind::kOutputExists: return ReasonWords(reason);
+        default: return WithPath(reason.path, ReasonWords(reason));
+    }
 }
 
 const char* CaptionOf(const Reason& reason) {

@@ -17,6 +17,9 @@ inline constexpr const char* kCancelQuestion = "Do You Really want to cancel?";
 inline constexpr const char* kCancelCaption = "Cancel?";
 inline constexpr const char* kNotEnoughMemory = "Not enough memory!";
 
+// The text ending in one line feed, as the terminal writes it.
+std::string Line(const std::string& text);
+
 // A failed step of one file: its path, a line break and the reason.
 std::string WithPath(const std::string& path, const std::string& text);
 
@@ -36,8 +39,9 @@ std::string ExportFailed(const std::string& document, const std::string& path);
 std::string ExportTimedOut(const std::string& path, long seconds);
 
 // The message of an outcome's reason, as it is shown ("PATH\nTEXT" for a
-// failed step of a file), and its caption.
+// failed step of a file), its words alone (TEXT), and its caption.
 std::string ReasonText(const Reason& reason);
+std::string ReasonWords(const Reason& reason);
 const char* CaptionOf(const Reason& reason);
 
 // -v: an input left alone because its output exists (--existing skip).

@@ -62,16 +62,8 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         errors << texts::kUserCanceled << "\n";
         return kExitCancelled;
     }
-    if (step.failure == StepFailure::kOutOfMemory) {
-        errors << texts::kNotEnoughMemory << "\n";
-        return kExitFailed;
-    }
-    if (step.failure == StepFailure::kRaised) {
-        errors << texts::ErrorWhileConverting(inputName) << "\n";
-        return kExitFailed;
-    }
-    if (step.result != 0) {
-        errors << message;
+    if (const ReasonKind failure = ReasonOf(step); failure != ReasonKind::kNone) {
+        errors << texts::Line(texts::ReasonWords({failure, inputName}));
         return kExitFailed;
     }
     bool written;
@@ -90,7 +82,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     }
     if (!written) {
         discard();
-        errors << texts::ErrorWritingToFile("-") << "\n";
+        errors << texts::Line(texts::ReasonWords({ReasonKind::kWriteOutput, "-"}));
         return kExitFailed;
     }
     temporary.Discard();

@@ -129,18 +129,18 @@ int RunFilterForm(const CommandLine& line, ConversionOptions& options) {
         status = RunFilter(STDIN_FILENO, STDOUT_FILENO, std::cerr, options, fonts.get());
     } else {
         const std::string& name = line.filterInput;
-        std::string problem;
+        ReasonKind problem = ReasonKind::kNone;
         int input = open(name.c_str(), O_RDONLY | O_CLOEXEC);
         struct stat info {};
-        if (input < 0) problem = errno == ENOENT ? texts::CantFindFiles(name) : texts::ErrorOpeningFile(name);
-        else if (fstat(input, &info) != 0) problem = texts::ErrorOpeningFile(name);
-        else if (S_ISDIR(info.st_mode)) problem = texts::IsAFolder(name);
-        else if (!S_ISREG(info.st_mode)) problem = texts::NotARegularFile(name);
-        else if (info.st_size == 0) problem = texts::IsEmpty(name);
-        if (problem.empty()) {
+        if (input < 0) problem = errno == ENOENT ? ReasonKind::kNotFound : ReasonKind::kOpenInput;
+        else if (fstat(input, &info) != 0) problem = ReasonKind::kOpenInput;
+        else if (S_ISDIR(info.st_mode)) problem = ReasonKind::kFolder;
+        else if (!S_ISREG(info.st_mode)) problem = ReasonKind::kNotRegularFile;
+        else if (info.st_size == 0) problem = ReasonKind::kEmpty;
+        if (problem == ReasonKind::kNone) {
             status = RunFilter(input, STDOUT_FILENO, std::cerr, options, fonts.get(), name);
         } else {
-            std::cerr << problem << (problem.ends_with('\n') ? "" : "\n");
+            std::cerr << texts::Line(texts::ReasonWords({problem, name}));
             status = kExitFailed;
         }
         if (input >= 0) close(input);
