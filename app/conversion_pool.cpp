@@ -44,9 +44,9 @@ struct ConversionPool::Job {
     ProgressTracker tracker{&counter};
 };
 
-ConversionPool::ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts,
-                               ProgressTracker* ownTracker, bool countSteps)
-    : options_(options), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
+ConversionPool::ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel,
+                               FontResolver* fonts, ProgressTracker* ownTracker, bool countSteps)
+    : options_(options), cancel_(cancel), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
     for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -109,7 +109,7 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
     std::string_view document;
     file.step.failure = Guarded([&] { document = input.Read(bytes); });
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(document, rtf, file.message, tracker, options_, fonts_);
+        file.step = ConvertStep(document, rtf, file.message, tracker, options_, cancel_, fonts_);
     if (file.step.refusal == Refusal::kNotWordPerfect || file.step.refusal == Refusal::kNotStandard)
         file.otherVersion = IsOtherWordPerfectVersion(document);
     // A document that did not convert leaves no temporary file behind.

@@ -36,8 +36,8 @@ struct ConvertedFile {
 class ConversionPool {
 public:
     // countSteps: keep StepsDone() up to date for a progress display.
-    ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts, ProgressTracker* ownTracker,
-                   bool countSteps);
+    ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
+                   ProgressTracker* ownTracker, bool countSteps);
     // Waits for the files being converted (a cancel request ends them
     // early) and drops the files not started.
     ~ConversionPool();
@@ -65,6 +65,7 @@ private:
     void Retire(Job& job);
 
     const ConversionOptions& options_;
+    const CancelRequest& cancel_;
     FontResolver* fonts_;
     ProgressTracker* ownTracker_;
     bool countSteps_;

@@ -18,36 +18,11 @@ namespace {
 // However late a cancel came (while an output was committed, during the Word
 // hand-over, after the last file), the batch ends with its message.
 void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
-    if (!services.options.CancelRequested()) return;
+    if (!services.cancel.Requested()) return;
     services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
 }
 
-// Hands the batch's next files to the pool, in order, while it has room. A
-// file that finishing an earlier file in the pool could change waits until
-// that file is done, so that it is read as a file-by-file batch reads it.
-class ReadAhead {
-public:
-    ReadAhead(FileBatch& batch, ConversionPool& pool, size_t window) : batch_(batch), pool_(pool), window_(window) {}
-
-    void Fill() {
-        while (pool_.Pending() < window_ && pool_.Pending() < batch_.QueuedCount()) {
-            size_t next = pool_.Pending();
-            const std::string& input = batch_.QueuedInput(next);
-            for (size_t earlier = 0; earlier < next; ++earlier) {
-                if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
-            }
-            std::string output = batch_.QueuedOutput(next);
-            const size_t slash = output.rfind('/');
-            pool_.Submit(input, output.substr(0, slash == 0 ? 1 : slash));
-        }
-    }
-
-private:
-    FileBatch& batch_;
-    ConversionPool& pool_;
-    size_t window_;
-};
 
 }  // namespace
 
@@ -75,10 +50,11 @@ bool BatchOutcome::AnyFailed() const {
 
 BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
                           BatchServices& services, const BatchSettings& settings) {
-    ConversionOptions& options = services.options;
+    const ConversionOptions& options = services.options;
+    CancelRequest& cancel = services.cancel;
     BatchOutcome outcome;
     OutcomeList outcomes(services.observer);
-    FileBatch batch(inputItems, outputFolder, services.messages, options, outcomes, settings.recursive);
+    FileBatch batch(inputItems, outputFolder, services.messages, cancel, outcomes, settings.recursive);
     WordExporter* engine = services.word && services.word->Available() ? services.word : nullptr;
     WordExporter* word = options.convertToWord ? engine : nullptr;
     WordExporter* fallback = settings.fallback ? engine : nullptr;
@@ -109,7 +85,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     // there are files, and keep at most two files each in memory.
     int workers = std::min(settings.jobs, found);
     if (workers <= 1) workers = 0;
-    ConversionPool pool(workers, options, services.fonts, readerTracker, view != nullptr);
+    ConversionPool pool(workers, options, cancel, services.fonts, readerTracker, view != nullptr);
     ReadAhead readAhead(batch, pool, workers == 0 ? 1 : 2 * size_t(workers));
     // With workers the bar follows their summed steps; this thread draws it.
     int stepsShown = 0;
@@ -135,7 +111,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         outcome.result = ResultCodeOf(reason);
         file.reason = std::move(reason);
         settle(FileStatus::kFailed);
-        ShowError(services.messages, options, text, caption);
+        ShowError(services.messages, cancel, text, caption);
     };
 
     for (;;) {
@@ -144,7 +120,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         if (next == FileBatch::kNoneLeft) break;
         file = FileOutcome{batch.Sequence(), batch.InputPath()};
         tracker.AdvanceFile();
-        if (options.CancelRequested()) {
+        if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
@@ -175,7 +151,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         outcome.result = step.result;
-        if (options.CancelRequested()) {
+        if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
@@ -214,7 +190,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         } else {
             settle(FileStatus::kConverted);
         }
-        if (options.CancelRequested()) break;
+        if (cancel.Requested()) break;
     }
     for (size_t i = 0; i < batch.QueuedCount(); ++i)
         outcomes.OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), FileStatus::kCancelled});

@@ -12,42 +12,16 @@
 #include <vector>
 
 #include "app/backup_name.h"
+#include "app/file_kind.h"
 #include "app/message_texts.h"
 #include "app/path_text.h"
 
 namespace quorin {
 
-namespace {
-
-std::string NameOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-enum class Kind { kConvertible, kEmpty, kFolder, kBrokenLink, kOther };
-
-// Only non-empty regular files are converted; folders, devices, pipes and
-// empty files are passed over, and a link to nothing fails.
-Kind KindOf(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0)
-        return errno == ENOENT && lstat(path.c_str(), &info) == 0 ? Kind::kBrokenLink : Kind::kOther;
-    if (S_ISDIR(info.st_mode)) return Kind::kFolder;
-    if (!S_ISREG(info.st_mode)) return Kind::kOther;
-    return info.st_size > 0 ? Kind::kConvertible : Kind::kEmpty;
-}
-
-}  // namespace
-
 FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-                     ConversionOptions& options, OutcomeList& outcomes, bool recursive)
+                     CancelRequest& cancel, OutcomeList& outcomes, bool recursive)
     : messages_(messages),
-      options_(options),
+      cancel_(cancel),
       outcomes_(outcomes),
       inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
@@ -63,7 +37,7 @@ int FileBatch::Discover() {
     if (foundCount_ == 0 && skippedCount_ == 0) {
         for (PassedOver& passed : passedOver_) {
             if (passed.settled) {
-                ShowError(messages_, options_, texts::ReasonText(passed.reason));
+                ShowError(messages_, cancel_, texts::ReasonText(passed.reason));
             } else {
                 Fail(nextSequence_++, passed.item, passed.reason);
             }
@@ -79,7 +53,7 @@ void FileBatch::Fail(size_t sequence, const std::string& input, Reason reason) {
     const std::string text = texts::ReasonText(reason);
     const char* caption = texts::CaptionOf(reason);
     Settle({sequence, input, FileStatus::kFailed, std::move(reason)});
-    ShowError(messages_, options_, text, caption);
+    ShowError(messages_, cancel_, text, caption);
 }
 
 void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const std::string& output) {
@@ -112,23 +86,20 @@ bool FileBatch::SkipTaken() {
 // Queues a file found for an item, or settles or notes why it is passed
 // over. The reason names the item as typed when the item is the file itself.
 bool FileBatch::Queue(FoundFile& match, const std::string& item, PassedOver& passedOver) {
-    const Kind kind = KindOf(match.path);
+    const FileKind kind = KindOfPath(match.path);
     const std::string shown = match.path == AbsolutePath(item) ? item : match.path;
-    if (kind == Kind::kBrokenLink) {
+    if (kind == FileKind::kBrokenLink) {
         Fail(nextSequence_++, match.path, {ReasonKind::kBrokenLink, shown});
         return false;
     }
-    if (kind != Kind::kConvertible) {
-        Reason reason{kind == Kind::kFolder  ? ReasonKind::kFolder
-                      : kind == Kind::kEmpty ? ReasonKind::kEmpty
-                                             : ReasonKind::kNotRegularFile,
-                      shown};
-        const bool settled = kind == Kind::kEmpty;
+    if (kind != FileKind::kFile) {
+        Reason reason{PassedOverReason(kind), shown};
+        const bool settled = kind == FileKind::kEmptyFile;
         if (settled) Settle({nextSequence_++, match.path, FileStatus::kSkippedEmpty, reason});
         if (passedOver.reason.kind == ReasonKind::kNone) passedOver = {0, item, std::move(reason), settled};
         return false;
     }
-    if (match.relative.empty()) match.relative = NameOf(match.path);
+    if (match.relative.empty()) match.relative = std::string(NameOf(match.path));
     match.sequence = nextSequence_++;
     // Left alone now, before anything reads it, when its output is to be kept.
     if (const std::string kept = existing_ == ExistingOutput::kSkip ? KeptOutput(OutputPathOf(match)) : "";
@@ -173,7 +144,7 @@ void FileBatch::FindItem(const std::string& item) {
 }
 
 std::string FileBatch::OutputPathOf(const FoundFile& file) const {
-    return outputFolder_ + (outputFolder_.ends_with('/') ? "" : "/") + file.relative + ".rtf";
+    return JoinPath(outputFolder_, file.relative + ".rtf");
 }
 
 FileBatch::NextResult FileBatch::NextFile() {

@@ -9,7 +9,7 @@
 #include "app/temporary_file.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 
 namespace quorin {
 
@@ -29,7 +29,7 @@ public:
     // inputItems: names or patterns, one per item (see SplitInputList).
     // outcomes: told of the inputs settled while discovering and skipping.
     FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-              ConversionOptions& options, OutcomeList& outcomes, bool recursive = false);
+              CancelRequest& cancel, OutcomeList& outcomes, bool recursive = false);
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
@@ -100,7 +100,7 @@ private:
     Reason WriteError(ReasonKind kind, int error) const { return {kind, outputPath_, {}, error}; }
 
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     OutcomeList& outcomes_;
     std::vector<std::string> inputItems_;
     std::string outputFolder_;

@@ -1,9 +1,10 @@
 #pragma once
-#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "core/cancel_request.h"
 
 namespace quorin {
 
@@ -15,7 +16,7 @@ public:
     // Reads `fd` to its end; `expected` is its size when known (0 when not).
     // Throws std::system_error (naming `what`) when a read fails, or when it
     // is interrupted while `cancel` is set.
-    void ReadAll(int fd, size_t expected, const std::string& what, const std::atomic<int>* cancel = nullptr);
+    void ReadAll(int fd, size_t expected, const std::string& what, const CancelRequest* cancel = nullptr);
 
 private:
     std::unique_ptr<char[]> data_;

@@ -24,6 +24,7 @@
 #include <QUrl>
 
 #include "app/backup_name.h"
+#include "app/file_kind.h"
 #include "app/path_text.h"
 
 extern char** environ;
@@ -35,18 +36,12 @@ namespace {
 // LibreOffice takes many files at once; a bound keeps the command line short.
 constexpr size_t kFilesPerStart = 100;
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
 // NAME.rtf -> NAME (the batch always appends ".rtf").
 std::string WithoutRtf(const std::string& path) { return path.substr(0, path.size() - 4); }
 
 std::string MakeTemporaryFolder(const std::string& pattern) {
     std::string path = pattern;
     return mkdtemp(path.data()) ? path : std::string();
-}
-
-bool NonEmptyFile(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
 }
 
 }  // namespace
@@ -141,9 +136,9 @@ std::string NounOf(ExportFormat format) {
 
 }  // namespace
 
-WordExporter::WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
-                           std::vector<ExportFormat> formats)
-    : engine_(std::move(engine)), messages_(messages), options_(options), formats_(std::move(formats)) {}
+WordExporter::WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options,
+                           CancelRequest& cancel, std::vector<ExportFormat> formats)
+    : engine_(std::move(engine)), messages_(messages), options_(options), cancel_(cancel), formats_(std::move(formats)) {}
 
 WordExporter::~WordExporter() {
     if (!profile_.empty()) {
@@ -177,7 +172,7 @@ int WordExporter::Flush() {
     pending_.clear();
     // After a cancel the files written so far stay RTF files, and refused
     // files are left as they are.
-    if (options_.CancelRequested()) {
+    if (cancel_.Requested()) {
         for (Job& job : jobs) {
             if (job.refused) job.outcome.status = FileStatus::kCancelled;
             if (job.observed && outcomes_) outcomes_->OnFile(job.outcome);
@@ -208,7 +203,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
     std::string folder = FolderOf(group.front().base);
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
-    std::string outputs = MakeTemporaryFolder(folder + "/.quorin-word-XXXXXX");
+    std::string outputs = MakeTemporaryFolder(JoinPath(folder, ".quorin-word-XXXXXX"));
     if (profile_.empty()) {
         const char* temporary = std::getenv("TMPDIR");
         profile_ = MakeTemporaryFolder(std::string(temporary && *temporary ? temporary : "/tmp") +
@@ -231,7 +226,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
         }
         if (sources.empty()) continue;
         EngineRun run = EngineRun::kFailed;
-        if (linked && !profile_.empty() && !options_.CancelRequested()) {
+        if (linked && !profile_.empty() && !cancel_.Requested()) {
             std::string profileUrl =
                 QUrl::fromLocalFile(QString::fromStdString(profile_)).toString(QUrl::FullyEncoded).toStdString();
             std::vector<std::string> arguments{engine_, "-env:UserInstallation=" + profileUrl,
@@ -279,7 +274,7 @@ void WordExporter::Settle(Job& job, Reason failure) {
             outcome.status = FileStatus::kConvertedByLibreOffice;
             outcome.reason = {};
         }
-    } else if (options_.CancelRequested()) {
+    } else if (cancel_.Requested()) {
         // Files left undone by a cancel keep their RTF without a message each.
         if (job.refused) outcome.status = FileStatus::kCancelled;
     } else {
@@ -287,7 +282,7 @@ void WordExporter::Settle(Job& job, Reason failure) {
         // refusal, unless the engine ran out of time.
         if (!job.refused || failure.kind == ReasonKind::kExportTimedOut) outcome.reason = std::move(failure);
         outcome.status = FileStatus::kFailed;
-        ShowError(messages_, options_, texts::ReasonText(outcome.reason), texts::CaptionOf(outcome.reason));
+        ShowError(messages_, cancel_, texts::ReasonText(outcome.reason), texts::CaptionOf(outcome.reason));
     }
     if (job.observed && outcomes_) outcomes_->OnFile(outcome);
 }
@@ -301,7 +296,7 @@ std::vector<std::string> WordExporter::Extensions() const {
 // A document this batch wrote earlier is moved to its backup name whatever
 // --existing says, and its outcome follows it there.
 bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
-    if (!NonEmptyFile(converted)) return false;
+    if (KindOfPath(converted) != FileKind::kFile) return false;
     const bool earlier = outcomes_ && outcomes_->WrittenHere(document);
     if (replaceExisting_ && !earlier) return rename(converted.c_str(), document.c_str()) == 0;
     if (PathExists(document)) {
@@ -348,8 +343,8 @@ WordExporter::EngineRun WordExporter::RunEngine(const std::vector<std::string>& 
     for (;;) {
         pid_t done = waitpid(child, &status, WNOHANG);
         if (done == child || (done < 0 && errno != EINTR)) break;
-        if (ended == EngineRun::kDone && (options_.CancelRequested() || Clock::now() >= deadline)) {
-            ended = options_.CancelRequested() ? EngineRun::kFailed : EngineRun::kTimedOut;
+        if (ended == EngineRun::kDone && (cancel_.Requested() || Clock::now() >= deadline)) {
+            ended = cancel_.Requested() ? EngineRun::kFailed : EngineRun::kTimedOut;
             kill(-child, SIGTERM);
             killAt = Clock::now() + std::chrono::seconds(5);
         }

@@ -6,6 +6,7 @@
 #include "app/file_outcome.h"
 #include "app/outcome_list.h"
 #include "app/user_messages.h"
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 
 namespace quorin {
@@ -44,7 +45,7 @@ bool WordEngineTurnedOff();
 // and keeps its RTF file.
 class WordExporter {
 public:
-    WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
+    WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options, CancelRequest& cancel,
                  std::vector<ExportFormat> formats = {ExportFormat::kDocx});
     ~WordExporter();
     WordExporter(const WordExporter&) = delete;
@@ -95,7 +96,8 @@ private:
     bool replaceExisting_ = false;
     int timeout_ = kDefaultTimeout;
     UserMessages& messages_;
-    ConversionOptions& options_;
+    const ConversionOptions& options_;
+    CancelRequest& cancel_;
     std::vector<ExportFormat> formats_;
     OutcomeList* outcomes_ = nullptr;
     std::vector<Job> pending_;

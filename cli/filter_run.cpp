@@ -33,8 +33,8 @@ size_t KnownSize(int fd) {
 // RTF goes to an unnamed temporary file first (a small document's stays in
 // memory) and is copied out at the end. Without a temporary folder the
 // document is converted again into memory.
-int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts,
-              const std::string& inputName) {
+int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options,
+              const CancelRequest& cancel, FontResolver* fonts, const std::string& inputName) {
     InputBuffer bytes;
     RtfBuffer message;
     CrLfSink rtf;
@@ -52,13 +52,14 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     ConversionStep step;
     // A signal ends a read that waits for standard input.
     step.failure = Guarded([&] {
-        bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName, &options.cancelRequest);
+        bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName, &cancel);
     });
-    if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, fonts);
+    if (step.failure == StepFailure::kNone)
+        step = ConvertStep(bytes.View(), rtf, message, nullptr, options, cancel, fonts);
     // Before any message, which may go to the same file.
-    if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) discard();
+    if (step.failure != StepFailure::kNone || step.result != 0 || cancel.Requested()) discard();
 
-    if (options.CancelRequested()) {
+    if (cancel.Requested()) {
         errors << texts::kUserCanceled << "\n";
         return kExitCancelled;
     }
@@ -75,7 +76,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     } else if (!rtf.Finish() && rtf.NoFileMade()) {
         discard();
         StringSink text;
-        step = ConvertStep(bytes.View(), text, message, nullptr, options, fonts);
+        step = ConvertStep(bytes.View(), text, message, nullptr, options, cancel, fonts);
         written = step.failure == StepFailure::kNone && step.result == 0 && WriteWithCrLf(output, text.Text());
     } else {
         written = rtf.Error() == 0 && temporary.CopyTo(output, rtf.FileBytes());

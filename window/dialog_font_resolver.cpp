@@ -9,8 +9,8 @@
 namespace quorin {
 
 DialogFontResolver::DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                                       ConversionOptions& options, QWidget* parent)
-    : map_(map), catalog_(catalog), messages_(messages), options_(options), parent_(parent) {}
+                                       CancelRequest& cancel, QWidget* parent)
+    : map_(map), catalog_(catalog), messages_(messages), cancel_(cancel), parent_(parent) {}
 
 FontSubstitutes DialogFontResolver::LookupSubstitutes(const std::string& wordPerfectName) {
     Q_ASSERT_X(QThread::currentThread() == QCoreApplication::instance()->thread(), "DialogFontResolver",
@@ -18,8 +18,8 @@ FontSubstitutes DialogFontResolver::LookupSubstitutes(const std::string& wordPer
     // Font names are bytes of the document; Latin-1 keeps every byte distinct.
     QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));
     FontChoice choice = map_.Lookup(key);
-    if (!choice.Complete() && !options_.CancelRequested()) {
-        CFontSelectDialog dialog(map_, catalog_, messages_, options_, parent_);
+    if (!choice.Complete() && !cancel_.Requested()) {
+        CFontSelectDialog dialog(map_, catalog_, messages_, cancel_, parent_);
         choice = dialog.Ask(key);
     }
     return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};

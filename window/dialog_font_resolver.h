@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 #include "core/font_resolver.h"
 #include "fonts/font_catalog.h"
 #include "fonts/font_map.h"
@@ -19,7 +19,7 @@ namespace quorin {
 class DialogFontResolver : public FontResolver {
 public:
     DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                       ConversionOptions& options, QWidget* parent);
+                       CancelRequest& cancel, QWidget* parent);
 
     FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override;
 
@@ -27,7 +27,7 @@ private:
     const FontMap& map_;
     const FontCatalog& catalog_;
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     QPointer<QWidget> parent_;
 };
 

@@ -50,8 +50,8 @@ void SelectBestPrefix(QListWidget* list, const QString& text) {
 }  // namespace
 
 CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                                     ConversionOptions& options, QWidget* parent)
-    : QDialog(parent), map_(map), messages_(messages), options_(options), faces_(catalog.Faces()) {
+                                     CancelRequest& cancel, QWidget* parent)
+    : QDialog(parent), map_(map), messages_(messages), cancel_(cancel), faces_(catalog.Faces()) {
     filter_ = map_.FontType();
     language_ = map_.FontLanguage();
     BuildForm();
@@ -236,7 +236,7 @@ void CFontSelectDialog::accept() {
 
 // Cancel, Escape and the close box all come here.
 void CFontSelectDialog::reject() {
-    if (ConfirmCancel(messages_, options_)) QDialog::reject();
+    if (ConfirmCancel(messages_, cancel_)) QDialog::reject();
 }
 
 bool AskDeleteFontMap(QWidget* parent, const FontMap& map) {

@@ -3,7 +3,7 @@
 #include <QList>
 
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 #include "fonts/font_catalog.h"
 #include "fonts/font_lists.h"
 #include "fonts/font_map.h"
@@ -25,7 +25,7 @@ class CFontSelectDialog : public QDialog {
 
 public:
     CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                      ConversionOptions& options, QWidget* parent = nullptr);
+                      CancelRequest& cancel, QWidget* parent = nullptr);
 
     // Asks for the substitutes of a font key, modally, starting from the
     // map's entries; on OK the selections are stored in the map and returned.
@@ -57,7 +57,7 @@ private:
 
     const FontMap& map_;
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     QList<InstalledFace> faces_;
     QString fontKey_;
     FontChoice stored_;

@@ -261,7 +261,6 @@ void CQuorinDlg::OfferTips() {
 
 void CQuorinDlg::Convert() {
     if (Busy()) return;
-    options_.cancelRequest = 0;
     options_.convertToWord = wordBox_->isChecked();
     options_.reverseParentheses = parenthesesBox_->isChecked();
     options_.reverseTabAlignment = tabBox_->isChecked();
@@ -290,7 +289,8 @@ void CQuorinDlg::Convert() {
 // Cancel answers at once; its questions (message boxes, the font dialog) are
 // asked here on the window's thread while it waits.
 BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const std::string& folder) {
-    CProgressDlg progress(*messages_, options_, this);
+    CancelRequest cancel;  // of this batch: the progress dialog, a message box or the font dialog sets it
+    CProgressDlg progress(*messages_, cancel, this);
     progress_ = &progress;
     body_->setEnabled(false);
     menuBar_->setEnabled(false);
@@ -300,7 +300,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::unique_ptr<FontResolver> dialogFonts;
     FontResolver* fonts = fonts_;
     if (!fonts) {
-        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, options_, this);
+        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, cancel, this);
         fonts = dialogFonts.get();
     }
     GuiThreadFonts threadFonts(questions, *fonts);
@@ -312,8 +312,8 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     QEventLoop loop;
     std::thread batch([&] {
         try {
-            WordExporter word(engine, messages, options_);
-            BatchServices services{options_, messages, &view, &threadFonts, &word};
+            WordExporter word(engine, messages, options_, cancel);
+            BatchServices services{options_, cancel, messages, &view, &threadFonts, &word};
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;

@@ -51,14 +51,14 @@ int main(int argc, char** argv) {
     quorin::FontMap map;
     quorin::FontconfigCatalog catalog;
     NoMessages messages;
-    quorin::ConversionOptions options;
+    quorin::CancelRequest cancel;
 
     quorin::CQuorinDlg window({QStringLiteral("/home/dana/letters/LETTER"), QStringLiteral("/home/dana/letters/REPORT.WP5")});
     // The picture shows a user's folder, not the machine's that renders it.
     window.findChild<QLineEdit*>(quorin::kOutputFolderName)->setText(QStringLiteral("/home/dana/Documents"));
     ok &= Save(window, folder, QStringLiteral("quorin_dlg"));
 
-    quorin::CProgressDlg progress(messages, options, nullptr);
+    quorin::CProgressDlg progress(messages, cancel, nullptr);
     progress.setWindowModality(Qt::NonModal);
     progress.SetRange(0, 40);
     progress.SetStep(1);
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     for (int step = 0; step < 18; ++step) progress.StepIt();
     ok &= Save(progress, folder, QStringLiteral("progress_dlg"));
 
-    quorin::CFontSelectDialog fontDialog(map, catalog, messages, options);
+    quorin::CFontSelectDialog fontDialog(map, catalog, messages, cancel);
     fontDialog.Prepare(QStringLiteral("Times"), {});
     ok &= Save(fontDialog, folder, QStringLiteral("font_select_dialog"));
 

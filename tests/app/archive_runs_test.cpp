@@ -232,7 +232,8 @@ TEST(ArchiveRuns, ReportReadBackMatchesTheFilesOnDisk) {
             return m.buttons == MessageButtons::kOkCancel && ++errors == 2 ? MessageAnswer::kCancel : MessageAnswer::kOk;
         };
         ConversionOptions options;
-        BatchServices services{options, person, nullptr};
+        CancelRequest cancel;
+        BatchServices services{options, cancel, person, nullptr};
         BatchSettings settings{jobs, false, ExistingOutput::kSkip};
         BatchOutcome outcome = ConvertFiles(
             SplitInputList(folder / "d1/LETTER.WP|" + folder / "a.wp|" + folder / "d2/LETTER.WP|" + folder /

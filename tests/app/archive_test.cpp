@@ -107,9 +107,10 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     // Cancel in the message of b.wp, confirmed.
     CancellingMessages messages;
     ConversionOptions options;
+    CancelRequest cancel;
     BatchReport report(folder / "r.csv");
     ASSERT_EQ(report.Prepare({}, false), "");
-    BatchServices services{options, messages, nullptr};
+    BatchServices services{options, cancel, messages, nullptr};
     BatchOutcome outcome = ConvertFiles(SplitInputList(folder / "a.wp|" + folder / "b.wp|" + folder / "c.wp|" + folder / "d.wp"),
                                         folder / "out", services, {2, false});
     ASSERT_TRUE(report.Write(outcome.files));

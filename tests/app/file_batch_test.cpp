@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 
@@ -42,11 +43,12 @@ struct BatchFolder : ::testing::Test {
     TemporaryFolder folder;
     Recorder messages;
     ConversionOptions options;
+    CancelRequest cancel;
     OutcomeList outcomes;
 
     std::string In(const std::string& name) { return folder / name; }
     std::vector<std::string> Discovered(const std::string& list, int* count = nullptr) {
-        FileBatch batch(SplitInputList(list), folder / "out", messages, options, outcomes);
+        FileBatch batch(SplitInputList(list), folder / "out", messages, cancel, outcomes);
         int found = batch.Discover();
         if (count) *count = found;
         std::vector<std::string> names;
@@ -54,7 +56,7 @@ struct BatchFolder : ::testing::Test {
         return names;
     }
     BatchOutcome Convert(const std::string& list, int jobs = 1, BatchProgressView* progress = nullptr) {
-        BatchServices services{options, messages, progress};
+        BatchServices services{options, cancel, messages, progress};
         return ConvertFiles(SplitInputList(list), folder / "out", services, {jobs, false});
     }
 };
@@ -90,7 +92,7 @@ TEST_F(BatchFolder, EveryInputGetsOneRecord) {
     WriteFile(In("c.wp"), kDocument);
     std::filesystem::create_directory(folder / "out");
     WriteFile(folder / "out/c.wp.rtf", "earlier");
-    BatchServices services{options, messages, nullptr};
+    BatchServices services{options, cancel, messages, nullptr};
     BatchOutcome outcome = ConvertFiles({In("a.wp"), In("none.wp"), In("b.wp"), In("c.wp")}, folder / "out", services);
     EXPECT_EQ(Summary(outcome.files), "0 converted out\n1 failed -\n2 failed -\n3 converted out backup\n");
     EXPECT_EQ(texts::ReasonText(outcome.files[1].reason), "Can't find file(s) \"" + In("none.wp") + "\"!\n");
@@ -129,7 +131,7 @@ TEST_F(BatchFolder, RelativeNamesBecomeAbsoluteAndOutputNamesAppendRtf) {
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
     for (const std::string& output : {folder / "out", folder / "out/", std::string("./x/../out")}) {
-        FileBatch batch({"./a.wp"}, output, messages, options, outcomes);
+        FileBatch batch({"./a.wp"}, output, messages, cancel, outcomes);
         ASSERT_EQ(batch.Discover(), 1);
         ASSERT_EQ(batch.NextFile(), FileBatch::kTaken);
         EXPECT_EQ(batch.InputPath(), In("a.wp"));
@@ -170,7 +172,7 @@ TEST_F(BatchFolder, NoFreeBackupNameSkipsTheFileAndKeepsEverything) {
 TEST_F(BatchFolder, FileThatVanishedIsReportedAndTheBatchGoesOn) {
     WriteFile(In("a.wp"), kDocument);
     WriteFile(In("b.wp"), kDocument);
-    FileBatch batch({In("*.wp")}, folder / "out", messages, options, outcomes);
+    FileBatch batch({In("*.wp")}, folder / "out", messages, cancel, outcomes);
     ASSERT_EQ(batch.Discover(), 2);
     unlink(In("a.wp").c_str());
     EXPECT_EQ(batch.NextFile(), FileBatch::kVanished);
@@ -236,6 +238,36 @@ struct ProgressRecorder : BatchProgressView {
     void ShowFileName(const std::string& name) override { names.push_back(name); }
     void Close() override { closed = true; }
 };
+
+// The font dialog's Cancel, given while a document asks for its first font,
+// stops that document there: no question about its next font follows, on
+// this thread or on workers.
+TEST_F(BatchFolder, CancelWhileAskingForAFontAsksNoMore) {
+    std::string fontList(2 * 86, '\0');
+    fontList[86 + 18] = 6;  // the second record names "Beta", at offset 6 of the pool
+    const std::string document =
+        WpDocument().Packet(2, fontList).Packet(7, std::string("Alpha\0Beta\0", 11)).Body("Hi").Build();
+    struct CancellingFonts : FontResolver {
+        explicit CancellingFonts(CancelRequest& c) : cancel(c) {}
+        FontSubstitutes LookupSubstitutes(const std::string& name) override {
+            if (name != "Alpha") ++othersAsked;
+            cancel.Request();
+            return {name, name, name};
+        }
+        CancelRequest& cancel;
+        std::atomic<int> othersAsked{0};
+    };
+    for (int jobs : {1, 3}) {
+        for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(In(name), document);
+        CancelRequest cancel;
+        CancellingFonts fonts(cancel);
+        BatchServices services{options, cancel, messages, nullptr, &fonts};
+        BatchOutcome outcome = ConvertFiles({In("*.wp")}, folder / "out", services, {jobs, false});
+        EXPECT_TRUE(outcome.cancelled) << jobs;
+        EXPECT_EQ(fonts.othersAsked, 0) << jobs;
+        EXPECT_FALSE(Exists(folder / "out")) << jobs;
+    }
+}
 
 TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
     std::string body;

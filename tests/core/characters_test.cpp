@@ -10,20 +10,20 @@ namespace {
 
 TEST(Characters, BytesOutsideTheTextRangeWriteNothingButMarkText) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer out;
     reader.WritePlainCharacter(0x80, out);
     EXPECT_EQ(out, "");
     EXPECT_TRUE(reader.paragraphOpen);
     EXPECT_TRUE(reader.sectionHasText);
-    DocumentReader other(options);
+    DocumentReader other(options, kNeverCancelled);
     other.WritePlainCharacter(0x1F, out);
     EXPECT_EQ(out, "");
 }
 
 TEST(Characters, ExtendedCharacterThroughTheCodeTable) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer out("stale");
     reader.OnExtendedCharacter(RtfBuffer(Extended(0, 'A')), out);
     EXPECT_EQ(out, "\\'41");

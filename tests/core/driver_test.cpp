@@ -65,10 +65,11 @@ TEST(Driver, DocumentAreaOffsetPastTheEnd) {
 
 TEST(Driver, CancelDuringTheWalkLeavesBothBuffers) {
     ConversionOptions options;
-    options.cancelRequest = 1;
+    CancelRequest cancel;
+    cancel.Request();
     std::string file = WpDocument().Body("abc").Build();
     RtfBuffer document(file), message("m");
-    EXPECT_EQ(ConvertDocument(document, message, nullptr, options), 254);
+    EXPECT_EQ(ConvertDocument(document, message, nullptr, options, cancel), 254);
     EXPECT_EQ(document, file);
     EXPECT_EQ(message, "m");
 }

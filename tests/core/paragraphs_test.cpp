@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "core/document_reader.h"
+#include "support/wp_builder.h"
 
 namespace quorin::test {
 namespace {
 
 TEST(Paragraphs, FieldTextEndsParagraphsWithASpace) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     reader.AdjustFieldDepth(1);
     reader.pendingFormat = "\\lin720";
     RtfBuffer out;

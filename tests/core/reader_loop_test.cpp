@@ -27,7 +27,7 @@ struct RunResult {
 
 RunResult RunReader(const std::string& codes, bool stopAtZero = false, ProgressTracker* tracker = nullptr) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer stream(codes), out;
     size_t consumed = reader.Run(stream, out, tracker, stopAtZero);
     EXPECT_TRUE(stream.empty()) << "the run empties its code stream";
@@ -88,8 +88,9 @@ TEST(ReaderLoop, EveryStepMovesOn) {
 
 TEST(ReaderLoop, CancelBeforeTheRun) {
     ConversionOptions options;
-    options.cancelRequest = 1;
-    DocumentReader reader(options);
+    CancelRequest cancel;
+    cancel.Request();
+    DocumentReader reader(options, cancel);
     RtfBuffer stream("abc"), out;
     EXPECT_EQ(reader.Run(stream, out, nullptr, false), 0u);
     EXPECT_EQ(out, "");
@@ -99,7 +100,7 @@ TEST(ReaderLoop, CancelBeforeTheRun) {
 TEST(ReaderLoop, CopiesKeepFormattingButNotScriptOrMarks) {
     ConversionOptions options;
     options.rightToLeftDocument = 1;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     reader.fontSizePoints = 10;
     reader.baseFont = 3;
     reader.script = 2;
@@ -121,7 +122,7 @@ TEST(ReaderLoop, CopiesKeepFormattingButNotScriptOrMarks) {
 
 TEST(ReaderLoop, NestedRunsAreBounded) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer result;
     EXPECT_TRUE(reader.RunNested(std::string("ab\0cd", 5), result));
     EXPECT_EQ(result, "\\'61\\'62{\\par}\n");

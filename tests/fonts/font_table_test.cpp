@@ -15,12 +15,12 @@ namespace {
 // Answers from a table, remembering what it was asked; may cancel at one question.
 class ScriptedResolver : public FontResolver {
 public:
-    ScriptedResolver(std::map<std::string, FontSubstitutes> answers, ConversionOptions& options, size_t cancelAt)
-        : answers_(std::move(answers)), options_(options), cancelAt_(cancelAt) {}
+    ScriptedResolver(std::map<std::string, FontSubstitutes> answers, CancelRequest& cancel, size_t cancelAt)
+        : answers_(std::move(answers)), cancel_(cancel), cancelAt_(cancelAt) {}
 
     FontSubstitutes LookupSubstitutes(const std::string& name) override {
         asked.push_back(name);
-        if (asked.size() == cancelAt_) options_.cancelRequest = 1;
+        if (asked.size() == cancelAt_) cancel_.Request();
         auto found = answers_.find(name);
         return found == answers_.end() ? FontSubstitutes{} : found->second;
     }
@@ -29,7 +29,7 @@ public:
 
 private:
     std::map<std::string, FontSubstitutes> answers_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     size_t cancelAt_;
 };
 
@@ -40,12 +40,12 @@ std::string ConvertFontCase(const TestCase& c) {
         if (faces.size() != 4) throw CaseFileError("answer: a name and three faces");
         answers[faces[0]] = {faces[1], faces[2], faces[3]};
     }
-    ConversionOptions options;
+    CancelRequest cancel;
     size_t cancelAt = c.Has("cancel-at") ? std::stoul(c.All("cancel-at").front()) : 0;
-    ScriptedResolver resolver(answers, options, cancelAt);
+    ScriptedResolver resolver(answers, cancel, cancelAt);
     const bool resolves = c.Has("answer") || c.Has("asked");
     RtfBuffer list(c.Codes("fonts")), names(c.Codes("pool")), piece("earlier text");
-    WriteFontTable(list, names, piece, options, resolves ? &resolver : nullptr);
+    WriteFontTable(list, names, piece, cancel, resolves ? &resolver : nullptr);
     EXPECT_TRUE(list.empty());
     EXPECT_TRUE(names.empty());
     if (c.Has("asked")) {

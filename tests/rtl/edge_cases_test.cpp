@@ -10,7 +10,8 @@ namespace {
 
 TEST(ArabicExamples, ArabicScriptCharactersSelectTheArabicScript) {
     ConversionOptions options;
-    DocumentReader reader(options);
+    const CancelRequest never;
+    DocumentReader reader(options, never);
     RtfBuffer out;
     reader.WriteSetCharacter14(152, out);
     EXPECT_EQ(reader.script, 3);

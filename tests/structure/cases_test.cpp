@@ -4,6 +4,7 @@
 #include "core/document_information.h"
 #include "core/style_sheet.h"
 #include "support/case_runner.h"
+#include "support/wp_builder.h"
 
 namespace quorin::test {
 namespace {
@@ -14,7 +15,7 @@ std::string ConvertStructureCase(const TestCase& c) {
     if (c.Has("styles")) {
         ConversionOptions options;
         RtfBuffer piece("{\\stylesheet");
-        WriteStyleEntries(RtfBuffer(c.Codes("styles")), piece, options);
+        WriteStyleEntries(RtfBuffer(c.Codes("styles")), piece, options, kNeverCancelled);
         return piece.substr(12);
     }
     if (c.Has("information")) {

@@ -20,7 +20,7 @@ TEST(StyleSheet, RunLengthsPastTheEndCountAsZero) {
     for (size_t size = 78; size < 88; ++size) {
         ConversionOptions options;
         RtfBuffer piece("{\\stylesheet");
-        WriteStyleEntries(RtfBuffer(packet.substr(0, size)), piece, options);
+        WriteStyleEntries(RtfBuffer(packet.substr(0, size)), piece, options, kNeverCancelled);
         EXPECT_EQ(piece.substr(12), "{\\*\\s4{}{Z}}{\\*\\s260\\shidden{}}\n") << size;
     }
 }

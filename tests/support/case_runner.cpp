@@ -114,7 +114,7 @@ std::string ConvertCase(const TestCase& c) {
     }
     if (c.Has("file")) return ConvertWholeFile(c.Codes("file"), options);
     if (c.Has("plain")) {
-        DocumentReader reader(options);
+        DocumentReader reader(options, kNeverCancelled);
         if (inField) reader.AdjustFieldDepth(1);
         RtfBuffer out;
         for (char ch : c.Codes("plain")) reader.WritePlainCharacter(static_cast<uint8_t>(ch), out);

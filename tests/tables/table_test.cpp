@@ -53,10 +53,11 @@ TEST(TableLimits, UnfinishedTablesAreClosed) {
     EXPECT_TRUE(BracesBalanced(ConvertBody(start + Bytes({0xC0, 1}))));
     // A cancel request stops the table after its definition, closed.
     ConversionOptions options;
-    DocumentReader reader(options);
+    CancelRequest cancel;
+    DocumentReader reader(options, cancel);
     TableReader table(reader);
     RtfBuffer stream{start + TableOff() + "tail"}, out;
-    options.cancelRequest = 1;
+    cancel.Request();
     size_t cursor = 0;
     table.ConvertTable(stream, cursor, out);
     EXPECT_EQ(out, "{}");

@@ -36,7 +36,7 @@ QStringList Entries(QListWidget* list) {
 class FontDialog : public testing::Test {
 protected:
     void Open(const QString& key, const FontChoice& stored = {}) {
-        dialog = std::make_unique<CFontSelectDialog>(map, catalog, messages, options);
+        dialog = std::make_unique<CFontSelectDialog>(map, catalog, messages, cancel);
         dialog->Prepare(key, stored);
         test::ShowActive(*dialog);
     }
@@ -57,7 +57,7 @@ protected:
     FontMap map{test::FreshSettingsFile()};
     FakeCatalog catalog;
     test::MessageRecorder messages;
-    ConversionOptions options;
+    CancelRequest cancel;
     std::unique_ptr<CFontSelectDialog> dialog;
 };
 
@@ -147,7 +147,7 @@ TEST_F(FontDialog, TabGoesThroughTheControlsInTheFormsOrder) {
 class DialogResolver : public FontDialog {
 protected:
     FontSubstitutes Lookup(const std::string& name) { return resolver.LookupSubstitutes(name); }
-    DialogFontResolver resolver{map, catalog, messages, options, nullptr};
+    DialogFontResolver resolver{map, catalog, messages, cancel, nullptr};
 };
 
 TEST_F(DialogResolver, OkStoresTheChoiceTheFilterAndTheLanguage) {
@@ -166,7 +166,7 @@ TEST_F(DialogResolver, OkStoresTheChoiceTheFilterAndTheLanguage) {
     EXPECT_EQ(map.Lookup("Times"), FontChoice({"Arial (Western)", "Arial (Hebrew)", "Traditional Arabic (Arabic)"}));
     EXPECT_EQ(map.FontLanguage(), kArabicLanguage);
     EXPECT_EQ(map.FontType(), kWindowsCompatibleFonts);
-    EXPECT_FALSE(options.CancelRequested());
+    EXPECT_FALSE(cancel.Requested());
 
     // Now the map answers alone.
     bool shown = false;
@@ -190,7 +190,7 @@ TEST_F(DialogResolver, CancelAsksFirstAndYesCancelsWithoutStoring) {
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
-    EXPECT_TRUE(options.CancelRequested());
+    EXPECT_TRUE(cancel.Requested());
     EXPECT_EQ(answer.english, "Arial (Western)");
     EXPECT_EQ(answer.hebrew, "");
     EXPECT_EQ(map.Lookup("Courier"), FontChoice({"Arial (Western)", "", ""}));
