@@ -6,6 +6,7 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -202,6 +203,17 @@ TEST(ArchiveRuns, SignalEndsAFilterWaitingOnStandardInput) {
         StartedQuorin started = StartQuorin(folder.Path(), {"-f", "-", "-o", "-"}, {}, {}, waiting);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         kill(started.pid, number);
+        // It ends at once; one that goes on waiting is ended and fails the test.
+        siginfo_t ended{};
+        for (auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+             ended.si_pid == 0 && std::chrono::steady_clock::now() < deadline;) {
+            waitid(P_PID, started.pid, &ended, WEXITED | WNOHANG | WNOWAIT);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (ended.si_pid == 0) {
+            ADD_FAILURE() << "still waiting on standard input after signal " << number;
+            kill(started.pid, SIGKILL);
+        }
         QuorinRun run = FinishQuorin(started);
         EXPECT_EQ(run.status, number == SIGINT ? 130 : 128 + number);
         EXPECT_EQ(run.err, "User Canceled!    \n");
