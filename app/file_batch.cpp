@@ -49,7 +49,6 @@ int FileBatch::Discover() {
 void FileBatch::Settle(FileOutcome outcome) { outcomes_.OnFile(outcome); }
 
 void FileBatch::Fail(size_t sequence, const std::string& input, Reason reason) {
-    ++missingCount_;
     const std::string text = texts::ReasonText(reason);
     const char* caption = texts::CaptionOf(reason);
     Settle({sequence, input, FileStatus::kFailed, std::move(reason)});

@@ -73,8 +73,6 @@ public:
     // own output replaced it.
     const std::string& InputNow() const { return inputNow_; }
 
-    int FoundCount() const { return foundCount_; }
-    int MissingCount() const { return missingCount_; }
     const std::string& InputPath() const { return inputPath_; }
     const std::string& OutputPath() const { return outputPath_; }
 
@@ -113,7 +111,6 @@ private:
     size_t nextSequence_ = 0;
     std::deque<FoundFile> foundFiles_;
     int foundCount_ = 0;
-    int missingCount_ = 0;
     int skippedCount_ = 0;
     // Why each item that gave no file was passed over, told when the batch
     // found nothing at all.
