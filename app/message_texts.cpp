@@ -47,7 +47,8 @@ std::string ExportFailed(const std::string& document, const std::string& path) {
 }
 
 std::string ExportTimedOut(const std::string& path, long seconds) {
-    return "LibreOffice ran out of time (" + std::to_string(seconds) + " seconds): " + Quoted(path) +
+    return "LibreOffice ran out of time (" + std::to_string(seconds) + (seconds == 1 ? " second): " : " seconds): ") +
+           Quoted(path) +
            " was not converted!";
 }
 

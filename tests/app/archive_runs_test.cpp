@@ -136,7 +136,7 @@ TEST(ArchiveRuns, EachFaultIsMended) {
          "quorin: --report needs a value: \"-f\" is an option"},
         {"15: LibreOffice out of time", {report, "-w", "--timeout", "1", "-f", "a.wp", "-o", "out"}, 1,
          {"a.wp failed a.wp.rtf"}, {"a.wp.rtf"},
-         "LibreOffice ran out of time (1 seconds): \"" + folder / "out/a.wp.rtf" + "\" was not converted!",
+         "LibreOffice ran out of time (1 second): \"" + folder / "out/a.wp.rtf" + "\" was not converted!",
          {}, {{"QUORIN_SOFFICE", folder / "hang.sh"}, {"QUORIN_TEST_PID", folder / "hang.pid"}}},
     };
     for (const ArchiveRun& run : runs) {
