@@ -13,8 +13,17 @@ enum ConvertResult : int {
     kConverted = 0,
     kNotConverted = 255,  // the message says why
     kCancelled = 254,     // cancelled while the prefix area was walked
-    kProtected = 253,     // protected by a password not given or wrong; the message says so
+    kProtected = 253,     // protected by a password not given or wrong; the message says which
 };
+
+// Why a document is refused before its body is read.
+enum class Refusal { kNone, kNotWordPerfect, kNotStandard, kErrorInFile, kProtected, kWrongPassword };
+
+// The refusal of a document's header: not a WordPerfect 5.x document, not a
+// standard one, or a document area past the end; kNone for a sound header.
+Refusal HeaderRefusal(std::string_view document);
+// The message of a refusal, as the conversion leaves it.
+const char* RefusalText(Refusal refusal);
 
 // Converts one WordPerfect 5.x document, read where it lies, into RTF text
 // (line feeds as LF) written to `out` as it is made. When the result is not

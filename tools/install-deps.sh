@@ -4,7 +4,8 @@
 # when they are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fontconfig help2man)
+packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fontconfig help2man
+          libwpd-dev librevenge-dev)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
   packages+=(dpkg-dev file librsvg2-bin)
 fi

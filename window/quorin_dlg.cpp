@@ -26,6 +26,7 @@
 #include <exception>
 #include <thread>
 
+#include "app/batch_summary.h"
 #include "app/exit_status.h"
 #include "app/input_list.h"
 #include "app/word_export.h"
@@ -278,7 +279,7 @@ void CQuorinDlg::Convert() {
     }
     outcome_ = RunBatch(items, folder.toStdString());
     // Any failure or a cancel keeps the names, so they can be corrected.
-    if (outcome_.result == kBatchConverted && !outcome_.anyFailed && !outcome_.cancelled) {
+    if (BatchSucceeded(outcome_.files) && !outcome_.cancelled) {
         fileNames_->clear();
         exitButton_->setFocus();
     }
@@ -316,7 +317,6 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;
-            outcome.anyFailed = true;
             messages.Show({failure.what(), "Error!", MessageIcon::kError});
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
