@@ -192,7 +192,9 @@ std::string BatchReport::Text(const std::vector<FileOutcome>& outcomes) {
     for (const FileOutcome& outcome : outcomes) {
         const bool named = outcome.status != FileStatus::kFailed || outcome.reason.kind != ReasonKind::kNotFound;
         const FileDigest input = named ? DigestOf(outcome.inputNow.empty() ? outcome.input : outcome.inputNow) : FileDigest{};
-        const std::string message = ReportText(OneLine(texts::ReasonText(outcome.reason)));
+        const std::string message = ReportText(OneLine(outcome.reason.kind != ReasonKind::kNone
+                                                           ? texts::ReasonText(outcome.reason)
+                                                           : texts::NotCarried(outcome.notes)));
         std::vector<WrittenFile> written = outcome.written;
         if (written.empty()) written.emplace_back();
         for (const WrittenFile& file : written) {
@@ -209,11 +211,15 @@ std::string BatchReport::Text(const std::vector<FileOutcome>& outcomes) {
     return text;
 }
 
-void DirectionLines::OnFile(const FileOutcome& outcome) {
+void NoticeLines::OnFile(const FileOutcome& outcome) {
     if (outcome.direction == FileDirection::kNone) return;
-    const char* direction = outcome.direction == FileDirection::kRightToLeft ? "right to left" : "left to right";
-    messages_.Show({"\"" + outcome.input + "\" " + direction, texts::kNoticeCaption, MessageIcon::kInformation,
-                    MessageButtons::kOk});
+    auto notice = [&](const std::string& text) {
+        messages_.Show({"\"" + outcome.input + "\" " + text, texts::kNoticeCaption, MessageIcon::kInformation,
+                        MessageButtons::kOk});
+    };
+    if (showDirection_)
+        notice(outcome.direction == FileDirection::kRightToLeft ? "right to left" : "left to right");
+    if (std::string lost = texts::NotCarried(outcome.notes); !lost.empty()) notice(lost);
 }
 
 BatchReport::~BatchReport() {

@@ -56,14 +56,16 @@ std::string ReportText(const std::string& text);
 // One CSV field, quoted when it must be.
 std::string CsvField(const std::string& value);
 
-// With -a -v: the direction each converted file was given, a line each.
-class DirectionLines : public BatchObserver {
+// With -v: for each converted file, what its RTF does not carry, and with -a
+// the direction it was given, a line each.
+class NoticeLines : public BatchObserver {
 public:
-    explicit DirectionLines(UserMessages& messages) : messages_(messages) {}
+    NoticeLines(UserMessages& messages, bool showDirection) : messages_(messages), showDirection_(showDirection) {}
     void OnFile(const FileOutcome& outcome) override;
 
 private:
     UserMessages& messages_;
+    bool showDirection_;
 };
 
 }  // namespace quorin

@@ -37,7 +37,7 @@ ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& m
         }
         const ConversionOptions own = DocumentOptions(batch, bytes);
         step.rightToLeft = own.rightToLeftDocument != 0;
-        step.result = ConvertDocument(bytes, out, message, tracker, own, cancel, fonts);
+        step.result = ConvertDocument(bytes, out, message, tracker, own, cancel, fonts, &step.notes);
     });
     if (step.failure == StepFailure::kNone && step.result == kNotConverted) step.refusal = HeaderRefusal(document);
     if (step.failure == StepFailure::kNone && step.result == kProtected)

@@ -35,6 +35,7 @@ struct ConversionStep {
     StepFailure failure = StepFailure::kNone;
     bool rightToLeft = false;  // the direction the document was converted in
     Refusal refusal = Refusal::kNone;  // why the conversion refused it, when it did
+    ConversionNotes notes;             // what the RTF does not carry of the document
 };
 
 // Why a step that did not convert its document failed: kNone when it did.

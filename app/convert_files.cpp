@@ -169,6 +169,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         file.direction = step.rightToLeft ? FileDirection::kRightToLeft : FileDirection::kLeftToRight;
+        file.notes = step.notes;
         // An earlier file of this name must reach its Word document before
         // its RTF file is replaced.
         if (engine && engine->IsPending(batch.OutputPath())) engine->Flush();

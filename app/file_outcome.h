@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/conversion_notes.h"
+
 namespace quorin {
 
 // What became of one input of a batch.
@@ -81,6 +83,7 @@ struct FileOutcome {
     std::vector<WrittenFile> written;
     std::string inputNow;  // where the input lives at the end, when its own output moved it
     FileDirection direction = FileDirection::kNone;  // how it was converted; kNone when it was not
+    ConversionNotes notes;  // what the converted document holds that its RTF does not carry
 };
 
 // Told of every input of a batch as its fate is settled, on the batch's

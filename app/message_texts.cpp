@@ -111,6 +111,23 @@ std::string OutputKeptSkipping(const std::string& output, const std::string& inp
 }
 
 // Counts of nothing are left out, but for the files converted.
+std::string NotCarried(const ConversionNotes& notes) {
+    // Singular and plural of each kind, in the box code's order; lines hold
+    // nothing to carry.
+    static constexpr const char* kNames[kBoxKinds][2] = {
+        {"figure", "figures"},   {"table box", "table boxes"}, {"text box", "text boxes"},
+        {"user box", "user boxes"}, {"equation", "equations"}, {"horizontal line", "horizontal lines"},
+        {"vertical line", "vertical lines"}};
+    std::string text;
+    for (int kind = 0; kind < kBoxKinds; ++kind) {
+        const int count = notes.boxesNotConverted[kind];
+        if (count == 0) continue;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(count) + " " + kNames[kind][count == 1 ? 0 : 1];
+    }
+    return text.empty() ? text : text + " not converted";
+}
+
 std::string SummaryLine(const SummaryCounts& counts) {
     std::string line = std::to_string(counts.converted) + " converted";
     auto add = [&](int count, const char* what) {

@@ -44,6 +44,10 @@ std::string ReasonText(const Reason& reason);
 std::string ReasonWords(const Reason& reason);
 const char* CaptionOf(const Reason& reason);
 
+// What a converted document holds that its RTF does not carry, e.g.
+// "3 text boxes, 1 figure not converted"; empty when nothing.
+std::string NotCarried(const ConversionNotes& notes);
+
 // -v: an input left alone because its output exists (--existing skip).
 std::string OutputKeptSkipping(const std::string& output, const std::string& input);
 

@@ -70,12 +70,12 @@ int RunBatch(const CommandLine& line, ConversionOptions options, CancelRequest& 
             return kExitUsage;
         }
     }
-    DirectionLines directionLines(console);
+    NoticeLines noticeLines(console, line.decideDirection);
     WordExporter word(engine, console, options, cancel, line.exportFormats);
     word.SetTimeout(line.timeout);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
     BatchServices services{options, cancel, console, &console, fonts.get(), &word,
-                           line.verbose && line.decideDirection ? &directionLines : nullptr};
+                           line.verbose ? &noticeLines : nullptr};
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
                            line.existing, line.verbose, line.fallback};
     BatchOutcome outcome = ConvertFiles(line.inputItems, line.outputFolder, services, settings);

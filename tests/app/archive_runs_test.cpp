@@ -18,6 +18,7 @@
 #include "app/convert_files.h"
 #include "app/input_list.h"
 #include "run_quorin.h"
+#include "support/structure_codes.h"
 #include "support/wp_builder.h"
 
 namespace quorin::test {
@@ -289,6 +290,23 @@ TEST(ArchiveRuns, ReportReadBackMatchesTheFilesOnDisk) {
         fs::remove_all(folder / "out");
     }
     EXPECT_EQ(reports[0], reports[1]);
+}
+
+// What a converted document holds that its RTF does not carry is said with
+// -v and in the report's message, never dropped silently.
+TEST(ArchiveRuns, WhatIsNotCarriedIsSaid) {
+    TemporaryFolder folder;
+    const std::string figure = Box(0, 0x80, "Fig. 1", "");
+    WriteFile(folder / "boxes.wp", WpDocument().Body("See " + figure + figure + Box(2, 0x10, "", "kept") + ".").Build());
+    WriteFile(folder / "plain.wp", kLetter);
+    QuorinRun run = RunQuorin(folder.Path(), {"-v", "--report", "r.csv", "-f", "boxes.wp|plain.wp", "-o", "out"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("/boxes.wp\" 2 figures not converted"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("plain.wp\" "), std::string::npos) << run.err;
+    std::vector<Row> rows = ParseCsv(ReadFile(folder / "r.csv"));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1][3], "2 figures not converted");
+    EXPECT_EQ(rows[2][3], "");
 }
 
 }  // namespace
