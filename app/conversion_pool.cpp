@@ -44,8 +44,8 @@ struct ConversionPool::Job {
 };
 
 ConversionPool::ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts,
-                               ProgressTracker* ownTracker, bool countSteps)
-    : options_(options), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
+                               ProgressTracker* ownTracker, bool countSteps, const BatchPause* pause)
+    : options_(options), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps), pause_(pause) {
     for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -74,6 +74,13 @@ void ConversionPool::Work() {
     for (;;) {
         work_.wait(lock, [this] { return stopping_ || !unstarted_.empty(); });
         if (stopping_) return;
+        // No file starts while the person is being asked something.
+        if (pause_ && pause_->Held()) {
+            lock.unlock();
+            pause_->WaitWhileHeld();
+            lock.lock();
+            continue;
+        }
         Job* job = unstarted_.front();
         unstarted_.pop_front();
         lock.unlock();

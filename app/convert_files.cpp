@@ -13,9 +13,16 @@ namespace quorin {
 
 namespace {
 
+// While the person is being asked something, the batch waits for the answer.
+void WaitForAnswers(const BatchServices& services) {
+    if (services.pause) services.pause->WaitWhileHeld();
+}
+
 // However late a cancel came (while an output was committed, during the Word
-// hand-over, after the last file), the batch ends with its message.
+// hand-over, after the last file, in a question still open), the batch ends
+// with its message.
 void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
+    WaitForAnswers(services);
     if (!services.options.CancelRequested()) return;
     services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
@@ -102,7 +109,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     // there are files, and keep at most two files each in memory.
     int workers = std::min(settings.jobs, found);
     if (workers <= 1) workers = 0;
-    ConversionPool pool(workers, options, services.fonts, readerTracker, view != nullptr);
+    ConversionPool pool(workers, options, services.fonts, readerTracker, view != nullptr, services.pause);
     ReadAhead readAhead(batch, pool, workers == 0 ? 1 : 2 * size_t(workers));
     // With workers the bar follows their summed steps; this thread draws it.
     int stepsShown = 0;
@@ -132,6 +139,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
 
     for (;;) {
         readAhead.Fill();
+        WaitForAnswers(services);
         FileBatch::NextResult next = batch.NextFile();
         if (next == FileBatch::kNoneLeft) break;
         record = FileRecord{batch.Sequence(), batch.InputPath()};
@@ -171,6 +179,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         outcome.result = step.result;
+        WaitForAnswers(services);
         if (options.CancelRequested()) {
             settle(FileStatus::kCancelled);
             break;
@@ -214,6 +223,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             services.observer->OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), "", FileStatus::kCancelled});
     }
     if (view) view->Close();
+    WaitForAnswers(services);
     if (engine && engine->Flush() > 0) outcome.anyFailed = true;
     EndIfCancelled(services, outcome);
     return outcome;

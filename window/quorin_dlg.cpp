@@ -289,13 +289,14 @@ void CQuorinDlg::Convert() {
 // Cancel answers at once; its questions (message boxes, the font dialog) are
 // asked here on the window's thread while it waits.
 BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const std::string& folder) {
-    CProgressDlg progress(*messages_, options_, this);
+    // Every question of the batch, its cancel question included, pauses it.
+    GuiThreadQuestions questions(this, &pause_);
+    GuiThreadMessages messages(questions, *messages_);
+    CProgressDlg progress(messages, options_, this);
     progress_ = &progress;
     body_->setEnabled(false);
     menuBar_->setEnabled(false);
 
-    GuiThreadQuestions questions(this);
-    GuiThreadMessages messages(questions, *messages_);
     std::unique_ptr<FontResolver> dialogFonts;
     FontResolver* fonts = fonts_;
     if (!fonts) {
@@ -312,7 +313,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::thread batch([&] {
         try {
             WordExporter word(engine, messages, options_);
-            BatchServices services{options_, messages, &view, &threadFonts, &word};
+            BatchServices services{options_, messages, &view, &threadFonts, &word, nullptr, &pause_};
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;
@@ -323,6 +324,12 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     });
     loop.exec();
     batch.join();
+    // Yes to a cancel question the batch did not wait for (it had just
+    // ended) still cancels: the person was told the work would stop.
+    if (options_.CancelRequested() && !outcome.cancelled) {
+        messages_->Show(CanceledMessage());
+        outcome.cancelled = true;
+    }
 
     progress.hide();
     progress_ = nullptr;

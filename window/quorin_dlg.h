@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_pause.h"
 #include "app/convert_files.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
@@ -54,6 +55,8 @@ public:
     void SetFontResolver(FontResolver* fonts) { fonts_ = fonts; }
 
     bool Busy() const { return progress_ != nullptr; }
+    // Held while the batch asks the person something.
+    const BatchPause& Pause() const { return pause_; }
     // The progress dialog of the batch running; null between batches.
     CProgressDlg* Progress() const { return progress_; }
     const BatchOutcome& LastOutcome() const { return outcome_; }
@@ -94,6 +97,7 @@ private:
     FontconfigCatalog catalog_;
     std::string wordEngine_;
     BatchOutcome outcome_;
+    BatchPause pause_;
     CProgressDlg* progress_ = nullptr;
     bool browsedBefore_ = false;
 

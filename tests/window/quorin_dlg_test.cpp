@@ -244,6 +244,42 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
     }
 }
 
+// While "Do You Really want to cancel?" waits, the batch waits too instead
+// of going on (and perhaps ending) behind it; Yes then ends it with "User
+// Canceled!", having written nothing more, and keeps the names.
+TEST_F(MainWindow, TheCancelQuestionPausesTheBatch) {
+    std::string report = ReadTestData("report-1980.wp");
+    QStringList names;
+    for (int i = 0; i < 12; ++i) {
+        WriteFile(folder / ("in" + std::to_string(i) + ".wp"), report);
+        names << In("in" + std::to_string(i) + ".wp");
+    }
+    std::filesystem::create_directory(folder / "out");
+    Settings().setValue("Directories/BrowseSave", In("out"));
+    auto window = Open();
+    // Each file's fonts are answered on the window's thread, so the batch is
+    // still at its first files when the click queued now is handled.
+    fonts.atFirstQuestion = [&] {
+        QTimer::singleShot(0, window.get(), [&] { window->Progress()->CancelButton()->click(); });
+    };
+    std::vector<std::string> whileAsked;
+    messages.answers = {MessageAnswer::kYes};
+    messages.whileShown = [&](const UserMessage& message) {
+        if (message.caption != "Cancel?") return;
+        EXPECT_TRUE(window->Pause().Held());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->Pause().Waiting() > 0; }, 60000));
+        whileAsked = FolderNames(folder / "out");
+    };
+    Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList(names));
+    window->Convert();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
+    EXPECT_TRUE(window->LastOutcome().cancelled);
+    EXPECT_LT(whileAsked.size(), 12u);
+    EXPECT_EQ(FolderNames(folder / "out"), whileAsked);
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList(names));
+    EXPECT_FALSE(window->Pause().Held());
+}
+
 // With the font dialog behind the font map, parallel conversions of several
 // copies of one document ask once per font of it.
 TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {

@@ -13,11 +13,13 @@
 namespace quorin::test {
 
 // Records the messages shown and gives the answers queued, in order; without
-// one it answers No to a question and OK otherwise.
+// one it answers No to a question and OK otherwise. `whileShown` runs while
+// a message is up, before it is answered.
 class MessageRecorder : public UserMessages {
 public:
     MessageAnswer Show(const UserMessage& message) override {
         shown.push_back(message);
+        if (whileShown) whileShown(message);
         if (answers.empty()) return message.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
         MessageAnswer answer = answers.front();
         answers.pop_front();
@@ -26,6 +28,7 @@ public:
 
     std::vector<UserMessage> shown;
     std::deque<MessageAnswer> answers;
+    std::function<void(const UserMessage&)> whileShown;
 };
 
 // Runs `act` on the next modal dialog once it is up (from the event loop of
