@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include "app/backup_name.h"
+#include "app/display_path.h"
 
 namespace quorin {
 
@@ -125,7 +126,7 @@ void BatchReport::OnFile(const FileRecord& record) {
 void DirectionLines::OnFile(const FileRecord& record) {
     if (record.direction == FileDirection::kNone) return;
     const char* direction = record.direction == FileDirection::kRightToLeft ? "right to left" : "left to right";
-    messages_.Show({"\"" + record.input + "\" " + direction, "Notice!", MessageIcon::kInformation, MessageButtons::kOk});
+    messages_.Show({"\"" + DisplayPath(record.input) + "\" " + direction, "Notice!", MessageIcon::kInformation, MessageButtons::kOk});
 }
 
 std::string BatchReport::Text() const {

@@ -1,5 +1,6 @@
 #include "app/word_export.h"
 
+#include "app/display_path.h"
 #include "app/message_texts.h"
 
 #include <signal.h>
@@ -284,7 +285,7 @@ void WordExporter::Settle(Job& job, bool done, const std::string& error) {
     } else {
         std::string text = job.refused ? job.refusal
                                        : texts::WithPath(job.source, "Error converting to " + error + ": \"" +
-                                                                         job.source + "\"!");
+                                                                         DisplayPath(job.source) + "\"!");
         ShowError(messages_, options_, text);
         record.status = FileStatus::kFailed;
         record.message = text;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "window/shown_path.h"
+
 namespace quorin {
 
 CProgressDlg::CProgressDlg(UserMessages& messages, ConversionOptions& options, QWidget* owner)
@@ -18,6 +20,8 @@ CProgressDlg::CProgressDlg(UserMessages& messages, ConversionOptions& options, Q
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName("fileName");
     fileLabel_->setTextFormat(Qt::PlainText);
+    // A path reads from left to right in every language.
+    fileLabel_->setLayoutDirection(Qt::LeftToRight);
     fileLabel_->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     percentLabel_ = new QLabel(" 0 %", this);
     percentLabel_->setObjectName("percent");
@@ -65,7 +69,7 @@ QString CProgressDlg::PercentText() const { return percentLabel_->text(); }
 
 void CProgressDlg::ShowFileName(const std::string& name) {
     ShowOnce();
-    fileName_ = QString::fromStdString(name);
+    fileName_ = ShownPath(QString::fromStdString(name));
     fileLabel_->setToolTip(fileName_);
     ShowElidedName();
 }

@@ -35,6 +35,7 @@
 #include "window/gui_thread_services.h"
 #include "window/manual.h"
 #include "window/progress_dlg.h"
+#include "window/shown_path.h"
 #include "window/startup_tips_dlg.h"
 #include "window/tutorial_dlg.h"
 #include "window/warning_box.h"
@@ -79,7 +80,7 @@ QString FolderWithSlash(const QString& path) { return path.left(path.lastIndexOf
 
 QString QuotedFileList(const QStringList& paths) {
     QStringList quoted;
-    for (const QString& path : paths) quoted << '"' + path + '"';
+    for (const QString& path : paths) quoted << '"' + ShownPath(path) + '"';
     return quoted.join(" | ");
 }
 
@@ -220,7 +221,7 @@ void CQuorinDlg::FindOutputFolder() {
     QString folder = settings.value(kBrowseSaveKey).toString();
     if (!folder.isEmpty() && !QFileInfo(folder).isDir()) folder.clear();
     if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    outputFolder_->setText(folder);
+    outputFolder_->setText(ShownPath(folder));
 }
 
 void CQuorinDlg::LookForWord() {
@@ -241,7 +242,7 @@ int CQuorinDlg::OptionBits() const {
 void CQuorinDlg::SaveSettings() {
     QSettings settings(fontMap_.SettingsFile(), QSettings::IniFormat);
     settings.setValue(kMainFormKey, OptionBits());
-    settings.setValue(kBrowseSaveKey, outputFolder_->text());
+    settings.setValue(kBrowseSaveKey, OutputFolder());
 }
 
 // From its first name on, as a person reads the list.
@@ -249,6 +250,8 @@ void CQuorinDlg::ShowFileNames(const QString& list) {
     fileNames_->setText(list);
     fileNames_->setCursorPosition(0);
 }
+
+QString CQuorinDlg::OutputFolder() const { return WithoutShownMarks(outputFolder_->text()); }
 
 void CQuorinDlg::SetMessages(UserMessages* messages) { messages_ = messages ? messages : &boxes_; }
 
@@ -265,13 +268,13 @@ void CQuorinDlg::Convert() {
     options_.reverseParentheses = parenthesesBox_->isChecked();
     options_.reverseTabAlignment = tabBox_->isChecked();
     options_.rightToLeftDocument = rightToLeftBox_->isChecked();
-    std::vector<std::string> items = SplitInputList(fileNames_->text().toStdString());
+    std::vector<std::string> items = SplitInputList(WithoutShownMarks(fileNames_->text()).toStdString());
     if (items.empty()) {
         messages_->Show({"You have to give an INFILE name!", "File Name?", MessageIcon::kExclamation});
         fileNames_->setFocus();
         return;
     }
-    QString folder = outputFolder_->text();
+    QString folder = OutputFolder();
     if (folder.isEmpty()) {
         messages_->Show({"You have to give an OUTFILE name!", "File Name?", MessageIcon::kExclamation});
         outputFolder_->setFocus();
@@ -356,11 +359,11 @@ void CQuorinDlg::Browse() {
 }
 
 void CQuorinDlg::ChangeFolder() {
-    QFileDialog dialog(this, "Choose a folder for your new files", outputFolder_->text());
+    QFileDialog dialog(this, "Choose a folder for your new files", OutputFolder());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        outputFolder_->setText(dialog.selectedFiles().first());
+        outputFolder_->setText(ShownPath(dialog.selectedFiles().first()));
     outputFolder_->setFocus();
 }
 

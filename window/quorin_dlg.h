@@ -28,7 +28,8 @@ inline constexpr const char* kFileNamesName = "fileNames";
 inline constexpr const char* kOutputFolderName = "outputFolder";
 
 // Paths as the File Name(s) field lists them: each in double quotes, joined
-// by " | ", so that a name holding "|" stays whole.
+// by " | ", so that a name holding "|" stays whole, and shown as ShownPath
+// shows it.
 QString QuotedFileList(const QStringList& paths);
 
 // The main window: the files to convert, the output folder, the four options,
@@ -87,6 +88,7 @@ private:
     void SaveSettings();
     void ShowFileNames(const QString& list);
     int OptionBits() const;
+    QString OutputFolder() const;
     BatchOutcome RunBatch(const std::vector<std::string>& items, const std::string& folder);
 
     CMessageBoxes boxes_{this};

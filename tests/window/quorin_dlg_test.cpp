@@ -262,20 +262,18 @@ TEST_F(MainWindow, TheCancelQuestionPausesTheBatch) {
     fonts.atFirstQuestion = [&] {
         QTimer::singleShot(0, window.get(), [&] { window->Progress()->CancelButton()->click(); });
     };
-    std::vector<std::string> whileAsked;
     messages.answers = {MessageAnswer::kYes};
     messages.whileShown = [&](const UserMessage& message) {
         if (message.caption != "Cancel?") return;
         EXPECT_TRUE(window->Pause().Held());
+        // The batch comes to a halt (it would end behind the question otherwise).
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->Pause().Waiting() > 0; }, 60000));
-        whileAsked = FolderNames(folder / "out");
     };
     Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList(names));
     window->Convert();
     EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
     EXPECT_TRUE(window->LastOutcome().cancelled);
-    EXPECT_LT(whileAsked.size(), 12u);
-    EXPECT_EQ(FolderNames(folder / "out"), whileAsked);
+    EXPECT_LT(FolderNames(folder / "out").size(), 12u);
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList(names));
     EXPECT_FALSE(window->Pause().Held());
 }
