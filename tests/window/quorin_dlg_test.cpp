@@ -435,12 +435,25 @@ TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
     }
 }
 
-TEST(WindowStart, WindowForNoArgumentsOrPathsOnly) {
-    EXPECT_TRUE(StartsWindow({}));
-    EXPECT_TRUE(StartsWindow({"a.wp", "/tmp/b c.wp", "missing.wp"}));
-    EXPECT_FALSE(StartsWindow({"a.wp", "-o", "out"}));
-    EXPECT_FALSE(StartsWindow({"-"}));
-    EXPECT_FALSE(StartsWindow({"--help"}));
+// Paths and Qt's own options open the window, and the paths are what is
+// left once Qt's options are taken out; anything else is a command line.
+TEST(WindowStart, WindowForPathsAndQtsOwnOptions) {
+    using Arguments = std::vector<std::string>;
+    const std::pair<Arguments, Arguments> windows[] = {
+        {{}, {}},
+        {{"a.wp", "/tmp/b c.wp", "missing.wp"}, {"a.wp", "/tmp/b c.wp", "missing.wp"}},
+        {{"-reverse"}, {}},
+        {{"-style", "Fusion", "a.wp", "--reverse", "b.wp"}, {"a.wp", "b.wp"}},
+        {{"-platform", "xcb", "-style=Fusion", "Fusion"}, {"Fusion"}},
+        {{"--platformtheme", "gtk3", "-qwindowtitle", "-f", "-display", ":1", "x"}, {"x"}},
+    };
+    for (const auto& [arguments, paths] : windows) {
+        EXPECT_TRUE(StartsWindow(arguments)) << testing::PrintToString(arguments);
+        EXPECT_EQ(PathArguments(arguments), paths);
+    }
+    const Arguments commandLines[] = {{"a.wp", "-o", "out"}, {"-"}, {"--help"}, {"-style"}, {"-reverse", "-p", "a.wp"},
+                                      {"-reversed"}, {"-reverse=1"}, {"-styles", "x"}, {"--existing", "skip", "a"}};
+    for (const Arguments& arguments : commandLines) EXPECT_FALSE(StartsWindow(arguments)) << testing::PrintToString(arguments);
 }
 
 }  // namespace
