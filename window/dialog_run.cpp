@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/exit_status.h"
+#include "window/application_setup.h"
 #include "window/quorin_dlg.h"
 
 namespace quorin {
@@ -109,6 +110,7 @@ int RunDialog(int argc, char** argv, const std::string& noDisplay) {
     QtMessageHandler usual = qInstallMessageHandler(ExitWhenTheDisplayFails);
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
+    SetUpApplication();
     CQuorinDlg window(paths);
     if (!window.ShowStartupWarning()) return 0;
     // Not exec(): a modal main window would keep the tutorial beside it from

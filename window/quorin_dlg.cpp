@@ -59,10 +59,12 @@ const char* kNoWordToolTip = "LibreOffice (soffice) is needed to write Word docu
 const char* kMultipleFilesNote =
     "You can choose multiple files by holding down the\n\"Ctrl\" or \"Shift\" key while selecting your files!";
 
+// As in any dialog, the focused button is the one Return presses; elsewhere
+// it is Convert.
 QPushButton* MakeButton(const QString& text, const QString& toolTip, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setToolTip(toolTip);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -86,9 +88,9 @@ QString QuotedFileList(const QStringList& paths) {
 
 CQuorinDlg::CQuorinDlg(const QStringList& files, QWidget* parent) : QDialog(parent) {
     setWindowTitle("Quorin");
-    setWindowIcon(QIcon::fromTheme("quorin", QIcon(":/quorin.svg")));
-    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A main window, not a dialog: in the task bar, with its icon, minimisable.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setAcceptDrops(true);
     BuildForm();
     LoadOptions();
@@ -141,7 +143,6 @@ void CQuorinDlg::BuildForm() {
 
     convertButton_ = MakeButton("&Convert", "Start the conversion process", body_);
     convertButton_->setObjectName("convert");
-    convertButton_->setAutoDefault(true);
     convertButton_->setDefault(true);
     exitButton_ = MakeButton("E&xit", "Exit program", body_);
     exitButton_->setObjectName("exit");

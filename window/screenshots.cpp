@@ -12,6 +12,7 @@
 #include "app/user_messages.h"
 #include "fonts/fontconfig_catalog.h"
 #include "window/about_dlg.h"
+#include "window/application_setup.h"
 #include "window/font_select_dialog.h"
 #include "window/progress_dlg.h"
 #include "window/quorin_dlg.h"
@@ -40,6 +41,7 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    quorin::SetUpApplication();
     if (argc != 2) {
         std::fprintf(stderr, "usage: quorin_screenshots FOLDER\n");
         return 2;

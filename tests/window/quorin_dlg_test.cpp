@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include "app/word_export.h"
 #include "fonts/font_map.h"
 #include "support/wp_builder.h"
+#include "window/about_dlg.h"
 #include "window/dialog_run.h"
 #include "window/font_select_dialog.h"
 #include "window/message_boxes.h"
@@ -119,6 +121,43 @@ TEST_F(MainWindow, ConvertWithEmptyFieldsSaysWhichIsMissing) {
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "You have to give an OUTFILE name!");
     EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+}
+
+// A main window of the desktop, not a dialog: minimisable, named after its
+// desktop entry, with the program's icon, which About shows too.
+TEST_F(MainWindow, IsANormalWindowWithTheProgramsIcon) {
+    auto window = Open();
+    EXPECT_EQ(window->windowType(), Qt::Window);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "quorin");
+    const QImage icon = QApplication::windowIcon().pixmap(48).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(window->windowIcon().pixmap(48).toImage(), icon);
+    CAboutDlg about;
+    const QList<QLabel*> labels = about.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](QLabel* label) {
+        return !label->pixmap().isNull() && label->pixmap().toImage() == icon;
+    }));
+}
+
+// After a successful Convert the focus is on Exit, and Return presses it,
+// as in any dialog.
+TEST_F(MainWindow, AfterASuccessfulConvertReturnIsExit) {
+    WriteFile(folder / "a.wp", WpDocument().Body("Fine.\n").Build());
+    Settings().setValue("Directories/BrowseSave", In(""));
+    auto window = Open();
+    ShowActive(*window);
+    Control<QLineEdit>(*window, kFileNamesName)->setText(In("a.wp"));
+    Control(*window, kFileNamesName)->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_Return);  // Convert
+    ASSERT_TRUE(Exists(folder / "a.wp.rtf"));
+    auto* exit = Control<QPushButton>(*window, "exit");
+    QTRY_COMPARE(QApplication::focusWidget(), exit);
+    EXPECT_TRUE(exit->isDefault());
+    EXPECT_FALSE(Control<QPushButton>(*window, "convert")->isDefault());
+    QTest::keyClick(exit, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // Three files chosen in the file dialog, one holding "|": the field lists

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "window/application_setup.h"
 #include "window_test_support.h"
 
 namespace quorin::test {
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     quorin::test::configHome = &folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
     QApplication application(argc, argv);
+    quorin::SetUpApplication();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
