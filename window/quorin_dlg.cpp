@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -34,6 +35,7 @@
 #include "window/font_select_dialog.h"
 #include "window/gui_thread_services.h"
 #include "window/manual.h"
+#include "window/placement.h"
 #include "window/progress_dlg.h"
 #include "window/shown_path.h"
 #include "window/startup_tips_dlg.h"
@@ -403,7 +405,15 @@ void CQuorinDlg::ShowTips() {
     if (tips.exec() == CStartupTipsDlg::kViewTutorial) ShowTutorial();
 }
 
+// Beside the main window, so that the person can follow along in it.
 void CQuorinDlg::ShowTutorial() {
+    if (!tutorial_->isVisible()) {
+        tutorial_->ensurePolished();
+        tutorial_->adjustSize();
+        const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+        if (!screen.isEmpty())
+            tutorial_->move(BesideWindow(frameGeometry(), tutorial_->frameGeometry().size(), screen, layoutDirection()));
+    }
     tutorial_->show();
     tutorial_->raise();
     tutorial_->activateWindow();

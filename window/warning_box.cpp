@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "window/placement.h"
+
 namespace quorin {
 
 CWarningBox::CWarningBox(QWidget* parent) : QDialog(parent) {
@@ -35,6 +37,12 @@ CWarningBox::CWarningBox(QWidget* parent) : QDialog(parent) {
     connect(cancelButton, &QPushButton::clicked, this, &CWarningBox::reject);
 }
 
-bool CWarningBox::Accepted(QWidget* parent) { return CWarningBox(parent).exec() == QDialog::Accepted; }
+// It comes before the main window is shown: centred on the screen, not on
+// a window that is not there yet.
+bool CWarningBox::Accepted(QWidget* parent) {
+    CWarningBox box(parent);
+    CentreOnScreen(box, parent);
+    return box.exec() == QDialog::Accepted;
+}
 
 }  // namespace quorin

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -28,6 +29,7 @@
 #include "window/message_boxes.h"
 #include "window/progress_dlg.h"
 #include "window/quorin_dlg.h"
+#include "window/tutorial_dlg.h"
 #include "window_test_support.h"
 
 namespace quorin::test {
@@ -389,6 +391,28 @@ TEST_F(MainWindow, KeyboardAsInADialog) {
     QTest::keyClick(menuBar, Qt::Key_Escape);
     PressAlt(window.get(), Qt::Key_X);
     EXPECT_FALSE(window->isVisible());
+}
+
+// The tutorial opens beside the main window, not over File Name(s), Browse
+// and Convert, when the screen has room for both.
+TEST_F(MainWindow, TheTutorialOpensBesideTheWindow) {
+    auto window = Open();
+    const QRect screen = window->screen()->availableGeometry();
+    window->move(screen.topLeft());
+    ShowActive(*window);
+    window->ShowTutorial();
+    auto* tutorial = window->findChild<CTutorialDlg*>();
+    ASSERT_NE(tutorial, nullptr);
+    QTRY_VERIFY(tutorial->isVisible());
+    const QRect placed = tutorial->frameGeometry();
+    EXPECT_TRUE(screen.contains(placed));
+    ASSERT_GE(screen.width(), window->frameGeometry().width() + placed.width() + 8);
+    EXPECT_FALSE(placed.intersects(window->frameGeometry()));
+    for (const char* name : {kFileNamesName, "browse", "convert"}) {
+        QWidget* control = Control(*window, name);
+        const QRect where(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_FALSE(placed.intersects(where)) << name;
+    }
 }
 
 // Declining the start-up warning ends the program, and the window still

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -122,9 +123,14 @@ TEST(WarningBox, AcceptOrNot) {
         // loaded machine may take a while to make it.
         test::WhenModal person([act](QWidget* modal) {
             QTest::qWaitForWindowActive(modal);
+            // Centred on the screen, though its owner is not shown yet.
+            const QRect screen = modal->screen()->availableGeometry();
+            EXPECT_LE((modal->frameGeometry().center() - screen.center()).manhattanLength(), 8);
             act(modal);
         });
-        return CWarningBox::Accepted(nullptr);
+        QWidget owner;
+        owner.move(10, 10);
+        return CWarningBox::Accepted(&owner);
     };
     EXPECT_TRUE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }));
     EXPECT_FALSE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }));
