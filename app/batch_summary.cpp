@@ -15,8 +15,10 @@ void BatchSummary::OnFile(const FileRecord& record) {
     if (next_) next_->OnFile(record);
 }
 
-std::string BatchSummary::Line(int emptyFiles) const {
-    return texts::SummaryLine({converted_, failed_, emptyFiles, kept_, locked_, cancelled_});
+std::string BatchSummary::Line(int emptyFiles) const { return texts::SummaryLine(Counts(emptyFiles)); }
+
+texts::SummaryCounts BatchSummary::Counts(int emptyFiles) const {
+    return {converted_, failed_, emptyFiles, kept_, locked_, cancelled_};
 }
 
 }  // namespace quorin

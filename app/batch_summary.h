@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/file_record.h"
+#include "app/message_texts.h"
 
 namespace quorin {
 
@@ -13,6 +14,7 @@ public:
     void OnFile(const FileRecord& record) override;
     // emptyFiles: the empty files the batch passed over (they have no record).
     std::string Line(int emptyFiles) const;
+    texts::SummaryCounts Counts(int emptyFiles) const;
 
 private:
     BatchObserver* next_;

@@ -27,6 +27,7 @@
 #include <exception>
 #include <thread>
 
+#include "app/batch_summary.h"
 #include "app/exit_status.h"
 #include "app/input_list.h"
 #include "app/word_export.h"
@@ -39,6 +40,7 @@
 #include "window/progress_dlg.h"
 #include "window/shown_path.h"
 #include "window/startup_tips_dlg.h"
+#include "window/summary_text.h"
 #include "window/tutorial_dlg.h"
 #include "window/warning_box.h"
 
@@ -160,6 +162,9 @@ void CQuorinDlg::BuildForm() {
     grid->addWidget(options, 5, 0, 3, 1);
     grid->addWidget(convertButton_, 5, 1, Qt::AlignTop);
     grid->addWidget(exitButton_, 6, 1, Qt::AlignTop);
+    summary_ = new QLabel(body_);
+    summary_->setObjectName(kSummaryName);
+    grid->addWidget(summary_, 8, 0, 1, 2);
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(0, 1);
     grid->setRowMinimumHeight(3, fontMetrics().height() + 6);
@@ -266,6 +271,7 @@ void CQuorinDlg::OfferTips() {
 
 void CQuorinDlg::Convert() {
     if (Busy()) return;
+    summary_->clear();
     options_.cancelRequest = 0;
     options_.convertToWord = wordBox_->isChecked();
     options_.reverseParentheses = parenthesesBox_->isChecked();
@@ -311,6 +317,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     }
     GuiThreadFonts threadFonts(questions, *fonts);
     GuiThreadProgress<CProgressDlg> view(&progress);
+    BatchSummary summary;
     std::string engine = options_.convertToWord ? wordEngine_ : std::string();
     BatchSettings settings{std::clamp(QThread::idealThreadCount(), 1, kMaxJobs), false};
 
@@ -319,7 +326,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::thread batch([&] {
         try {
             WordExporter word(engine, messages, options_);
-            BatchServices services{options_, messages, &view, &threadFonts, &word, nullptr, &pause_};
+            BatchServices services{options_, messages, &view, &threadFonts, &word, &summary, &pause_};
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;
@@ -337,6 +344,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
         outcome.cancelled = true;
     }
 
+    summary_->setText(SummaryText(summary.Counts(outcome.emptyFiles)));
     progress.hide();
     progress_ = nullptr;
     body_->setEnabled(true);

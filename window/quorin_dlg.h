@@ -14,6 +14,7 @@
 #include "window/message_boxes.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -26,6 +27,7 @@ class CTutorialDlg;
 // The names of the main window's controls, for tests and screenshots.
 inline constexpr const char* kFileNamesName = "fileNames";
 inline constexpr const char* kOutputFolderName = "outputFolder";
+inline constexpr const char* kSummaryName = "summary";
 
 // Paths as the File Name(s) field lists them: each in double quotes, joined
 // by " | ", so that a name holding "|" stays whole, and shown as ShownPath
@@ -115,6 +117,7 @@ private:
     QCheckBox* rightToLeftBox_ = nullptr;
     QPushButton* convertButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QLabel* summary_ = nullptr;  // the line that ends the last batch
     CTutorialDlg* tutorial_ = nullptr;
 };
 

@@ -29,6 +29,7 @@
 #include "window/message_boxes.h"
 #include "window/progress_dlg.h"
 #include "window/quorin_dlg.h"
+#include "window/summary_text.h"
 #include "window/tutorial_dlg.h"
 #include "window_test_support.h"
 
@@ -157,6 +158,7 @@ TEST_F(MainWindow, AfterASuccessfulConvertReturnIsExit) {
     QTRY_COMPARE(QApplication::focusWidget(), exit);
     EXPECT_TRUE(exit->isDefault());
     EXPECT_FALSE(Control<QPushButton>(*window, "convert")->isDefault());
+    EXPECT_EQ(Control<QLabel>(*window, kSummaryName)->text(), "1 converted");
     QTest::keyClick(exit, Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.shown.empty());
@@ -214,6 +216,19 @@ TEST_F(MainWindow, AFailedFileKeepsTheNames) {
     EXPECT_TRUE(Exists(folder / "a.wp.rtf"));
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
     EXPECT_FALSE(window->Busy());
+    // The command line's summary line stays until the next Convert.
+    EXPECT_EQ(Control<QLabel>(*window, kSummaryName)->text(), "1 converted, 1 failed");
+    Control<QLineEdit>(*window, kFileNamesName)->clear();
+    window->Convert();
+    EXPECT_EQ(Control<QLabel>(*window, kSummaryName)->text(), "");
+}
+
+// In English the window's summary is the command line's, word for word.
+TEST(Summary, SaysWhatTheCommandLineSays) {
+    const texts::SummaryCounts cases[] = {
+        {}, {1, 0, 0, 0, 0, 0}, {412, 3, 2, 0, 5, 0}, {0, 1, 1, 1, 1, 1}, {2, 0, 0, 7, 0, 9}};
+    for (const texts::SummaryCounts& counts : cases)
+        EXPECT_EQ(SummaryText(counts).toStdString(), texts::SummaryLine(counts));
 }
 
 // With LibreOffice at hand, the Word box makes Word documents in place of the RTF files.
