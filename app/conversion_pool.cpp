@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "app/batch_progress.h"
 #include "app/input_file.h"
@@ -24,6 +25,19 @@ public:
 
 private:
     std::atomic<int>& total_;
+};
+
+// The batch's font answers, told which document asks.
+class DocumentFonts : public FontResolver {
+public:
+    DocumentFonts(FontResolver& fonts, const std::string& document) : fonts_(fonts), document_(document) {}
+    FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override {
+        return fonts_.LookupSubstitutesFor(document_, wordPerfectName);
+    }
+
+private:
+    FontResolver& fonts_;
+    const std::string& document_;
 };
 
 }  // namespace
@@ -111,8 +125,10 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
     file.output->Begin(job.folder);
     std::string_view document;
     file.step.failure = Guarded([&] { document = input.Read(bytes); });
+    std::optional<DocumentFonts> fonts;
+    if (fonts_) fonts.emplace(*fonts_, job.path);
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, fonts_);
+        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, fonts ? &*fonts : nullptr);
     // A document that did not convert leaves no temporary file behind.
     if (file.step.failure != StepFailure::kNone || file.step.result != 0) file.output->Discard();
     return file;

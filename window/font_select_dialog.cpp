@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "window/manual.h"
+#include "window/shown_path.h"
 
 namespace quorin {
 
@@ -50,8 +51,8 @@ void SelectBestPrefix(QListWidget* list, const QString& text) {
 }  // namespace
 
 CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                                     ConversionOptions& options, QWidget* parent)
-    : QDialog(parent), map_(map), messages_(messages), options_(options), faces_(catalog.Faces()) {
+                                     ConversionOptions& options, QWidget* parent, const FontMatcher* matcher)
+    : QDialog(parent), map_(map), matcher_(matcher), messages_(messages), options_(options), faces_(catalog.Faces()) {
     filter_ = map_.FontType();
     language_ = map_.FontLanguage();
     BuildForm();
@@ -73,6 +74,13 @@ void CFontSelectDialog::BuildForm() {
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     fontName_->setFont(nameFont);
+    document_ = new QLabel;
+    document_->setObjectName(QStringLiteral("document"));
+    document_->setTextFormat(Qt::PlainText);
+    document_->setAlignment(Qt::AlignCenter);
+    // A path reads from left to right in every language.
+    document_->setLayoutDirection(Qt::LeftToRight);
+    document_->hide();
 
     englishList_ = new QListWidget;
     englishList_->setObjectName(QStringLiteral("englishList"));
@@ -142,6 +150,7 @@ void CFontSelectDialog::BuildForm() {
     layout->addWidget(introduction);
     layout->addWidget(advice);
     layout->addWidget(fontName_);
+    layout->addWidget(document_);
     layout->addLayout(lists, 1);
     layout->addLayout(groups);
     layout->addLayout(buttons);
@@ -160,17 +169,23 @@ void CFontSelectDialog::BuildForm() {
     connect(helpButton, &QPushButton::clicked, this, [this] { OpenManual(this, kManualFontDialog); });
 }
 
-void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored) {
+void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored, const QString& document) {
     fontKey_ = fontKey;
     stored_ = stored;
     fontName_->setText(fontKey);
+    // A long path keeps its beginning and its file name; the whole path is the tooltip.
+    const QString shown = ShownPath(document);
+    const int room = fontMetrics().averageCharWidth() * 70;
+    document_->setText(document_->fontMetrics().elidedText(shown, Qt::ElideMiddle, room));
+    document_->setToolTip(shown);
+    document_->setVisible(!document.isEmpty());
     FillLists();
     englishList_->setFocus();
 }
 
-FontChoice CFontSelectDialog::Ask(const QString& fontKey) {
+FontChoice CFontSelectDialog::Ask(const QString& fontKey, const QString& document) {
     FontChoice stored = map_.Lookup(fontKey);
-    Prepare(fontKey, stored);
+    Prepare(fontKey, stored, document);
     if (exec() != QDialog::Accepted) return stored;
     FontChoice chosen = Selections();
     map_.Store(fontKey, chosen);
@@ -184,10 +199,21 @@ FontChoice CFontSelectDialog::Selections() const {
 void CFontSelectDialog::FillLists() {
     FontLists lists = BuildFontLists(faces_, filter_);
     FontChoice preselected = PreselectedChoice(lists, fontKey_, stored_);
-    Fill(englishList_, lists.english, preselected.english);
-    Fill(hebrewList_, lists.hebrew, preselected.hebrew);
-    Fill(arabicList_, lists.arabic, preselected.arabic);
+    Fill(englishList_, lists.english, Preselected(lists.english, stored_.english, preselected.english, "Western"));
+    Fill(hebrewList_, lists.hebrew, Preselected(lists.hebrew, stored_.hebrew, preselected.hebrew, "Hebrew"));
+    Fill(arabicList_, lists.arabic, Preselected(lists.arabic, stored_.arabic, preselected.arabic, "Arabic"));
     filterGroup_->button(filter_)->setChecked(true);
+}
+
+// An entry that shares no more than a first letter with the font's name is
+// a poor guess (C059, a serif face, for Arial); the system's own substitute
+// for the name is a better one, when the list offers it.
+QString CFontSelectDialog::Preselected(const QStringList& list, const QString& stored, const QString& chosen,
+                                       const char* script) {
+    if (!stored.isEmpty() || !matcher_ || SharedPrefixLength(list, fontKey_) > 1) return chosen;
+    const QString scriptName = QString::fromLatin1(script);
+    const QString system = EntryOfFamily(list, matcher_->MatchFamily(fontKey_, scriptName), scriptName);
+    return system.isEmpty() ? chosen : system;
 }
 
 void CFontSelectDialog::ApplyLanguage() {

@@ -61,6 +61,9 @@ public:
     FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override {
         return questions_.Ask([&] { return target_.LookupSubstitutes(wordPerfectName); });
     }
+    FontSubstitutes LookupSubstitutesFor(const std::string& documentPath, const std::string& wordPerfectName) override {
+        return questions_.Ask([&] { return target_.LookupSubstitutesFor(documentPath, wordPerfectName); });
+    }
 
 private:
     GuiThreadQuestions& questions_;

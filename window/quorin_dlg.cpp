@@ -312,7 +312,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::unique_ptr<FontResolver> dialogFonts;
     FontResolver* fonts = fonts_;
     if (!fonts) {
-        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, options_, this);
+        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, options_, this, &matcher_);
         fonts = dialogFonts.get();
     }
     GuiThreadFonts threadFonts(questions, *fonts);

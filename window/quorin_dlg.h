@@ -99,6 +99,7 @@ private:
     ConversionOptions options_;
     FontMap fontMap_;
     FontconfigCatalog catalog_;
+    FontconfigMatcher matcher_;
     std::string wordEngine_;
     BatchOutcome outcome_;
     BatchPause pause_;

@@ -346,6 +346,9 @@ TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {
     std::function<void(QWidget*)> answer = [&](QWidget* modal) {
         if (qobject_cast<CFontSelectDialog*>(modal)) {
             ++asked;
+            // It names the document that asks (the first to ask, of four copies).
+            auto* document = modal->findChild<QLabel*>("document");
+            EXPECT_TRUE(document && document->isVisible() && document->toolTip().startsWith(In("")));
             qobject_cast<QDialog*>(modal)->accept();
         }
     };
