@@ -27,20 +27,16 @@ QUrl CHyperLink::Url() const {
     return QUrl::fromUserInput(target);
 }
 
-QColor CHyperLink::TextColor() const {
-    if (!linking_) return Qt::black;
-    return visited_ ? QColor(128, 0, 128) : QColor(0, 0, 255);
-}
+QColor CHyperLink::TextColor() const { return palette().color(foregroundRole()); }
 
 void CHyperLink::SetLinking(bool on) {
     linking_ = on;
     UpdateLook();
 }
 
+// The theme's colours for links, so that a link reads on a dark background too.
 void CHyperLink::UpdateLook() {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, TextColor());
-    setPalette(colours);
+    setForegroundRole(!linking_ ? QPalette::WindowText : visited_ ? QPalette::LinkVisited : QPalette::Link);
     setCursor(linking_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

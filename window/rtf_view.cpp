@@ -1,12 +1,14 @@
 #include "window/rtf_view.h"
 
 #include <QColor>
+#include <QPalette>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cctype>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -43,9 +45,12 @@ struct GroupState {
 // Twips to the document's pixels at 96 per inch.
 qreal Pixels(int twips) { return twips / 15.0; }
 
+// Below this contrast with the background, text counts as hard to read.
+constexpr double kReadableContrast = 4.5;
+
 class RtfRenderer {
 public:
-    explicit RtfRenderer(QTextDocument& document) : cursor_(&document) {}
+    RtfRenderer(QTextDocument& document, const QPalette* palette) : cursor_(&document), palette_(palette) {}
 
     void Run(std::string_view rtf) {
         rtf_ = rtf;
@@ -209,8 +214,13 @@ private:
         auto font = fonts_.find(chars.font);
         if (font != fonts_.end() && !font->second.isEmpty()) format.setFontFamilies({font->second});
         if (chars.colour > 0 && chars.colour < static_cast<int>(colours_.size()) && colours_[chars.colour].isValid())
-            format.setForeground(colours_[chars.colour]);
+            format.setForeground(Readable(colours_[chars.colour], chars.underline));
         return format;
+    }
+
+    QColor Readable(const QColor& colour, bool underlined) const {
+        if (!palette_ || ContrastRatio(colour, palette_->color(QPalette::Base)) >= kReadableContrast) return colour;
+        return palette_->color(underlined ? QPalette::Link : QPalette::Text);
     }
 
     QTextBlockFormat BlockFormat() const {
@@ -249,6 +259,7 @@ private:
     }
 
     QTextCursor cursor_;
+    const QPalette* palette_;
     std::string_view rtf_;
     size_t at_ = 0;
     GroupState state_;
@@ -263,9 +274,20 @@ private:
 
 }  // namespace
 
-void RenderRtf(std::string_view rtf, QTextDocument& document) {
+void RenderRtf(std::string_view rtf, QTextDocument& document, const QPalette* palette) {
     document.clear();
-    RtfRenderer(document).Run(rtf);
+    RtfRenderer(document, palette).Run(rtf);
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 std::string RtfText(std::string_view text) {

@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+class QColor;
+class QPalette;
 class QTextDocument;
 
 namespace quorin {
@@ -11,7 +13,14 @@ namespace quorin {
 // alignment, indents and line spacing; \par, \line and \tab; hexadecimal and
 // Unicode escapes and the escaped "\", "{" and "}". The font and colour tables
 // are read; other destinations are skipped and other control words ignored.
-void RenderRtf(std::string_view rtf, QTextDocument& document);
+// With a palette, a colour that would be hard to read on its Base colour
+// (a dark blue under a dark theme) gives way to the palette's own: Link for
+// underlined text, Text for the rest.
+void RenderRtf(std::string_view rtf, QTextDocument& document, const QPalette* palette = nullptr);
+
+// The contrast ratio of two colours as the Web Content Accessibility
+// Guidelines measure it, from 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
 
 // `text` ready to stand in RTF as text: "\", "{" and "}" get a backslash.
 std::string RtfText(std::string_view text);

@@ -131,7 +131,8 @@ void CStartupTipsDlg::showEvent(QShowEvent* event) {
 
 void CStartupTipsDlg::ShowNextTip() {
     if (nextTip_ < 0 || nextTip_ >= static_cast<int>(kTips.size())) nextTip_ = 0;
-    RenderRtf(TipRtf(nextTip_), *text_->document());
+    const QPalette colours = text_->palette();
+    RenderRtf(TipRtf(nextTip_), *text_->document(), &colours);
     tipShown_ = nextTip_ + 1;
     ++nextTip_;
 }

@@ -44,6 +44,14 @@ CTutorialDlg::CTutorialDlg(QWidget* parent) : QDialog(parent) {
 
 QString CTutorialDlg::PageText() const { return text_->toPlainText(); }
 
+QTextDocument* CTutorialDlg::PageDocument() const { return text_->document(); }
+
+// A theme changed while the page is shown: its colours are chosen again.
+void CTutorialDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && isVisible()) ShowPage(page_);
+}
+
 void CTutorialDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
@@ -53,7 +61,8 @@ void CTutorialDlg::showEvent(QShowEvent* event) {
 
 void CTutorialDlg::ShowPage(int page) {
     page_ = std::clamp(page, 0, kTutorialPageCount - 1);
-    RenderRtf(TutorialPageRtf(page_), *text_->document());
+    const QPalette colours = text_->palette();
+    RenderRtf(TutorialPageRtf(page_), *text_->document(), &colours);
     bool first = page_ == 0;
     bool last = page_ == kTutorialPageCount - 1;
     previousButton_->setEnabled(!first);
