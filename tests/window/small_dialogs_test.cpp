@@ -77,7 +77,7 @@ TEST(StartupTips, TheCheckBoxClearsBit31AndTheCodesOfTipEightShowAsText) {
         EXPECT_EQ(tips.TipShown(), 8);
         EXPECT_TRUE(tips.TipText().contains("'Bold' {\\bo} for 'Italic' {\\i}.")) << tips.TipText().toStdString();
         test::PressAlt(&tips, Qt::Key_S);
-        EXPECT_FALSE(tips.findChild<QCheckBox*>()->isChecked());
+        EXPECT_EVENTUALLY(!tips.findChild<QCheckBox*>()->isChecked());
         QTest::keyClick(&tips, Qt::Key_Escape);
         EXPECT_FALSE(tips.isVisible());
     }
@@ -106,7 +106,7 @@ TEST(Tutorial, StartsAtTheFirstPageAndEnablesButtonsByPage) {
     EXPECT_EQ(QApplication::focusWidget(), next);
 
     test::PressAlt(tutorial, Qt::Key_N);
-    EXPECT_EQ(tutorial->Page(), 1);
+    EXPECT_EVENTUALLY(tutorial->Page() == 1);
     for (int i = 0; i < 9; ++i) QTest::mouseClick(next, Qt::LeftButton);
     EXPECT_EQ(tutorial->Page(), 8);
     EXPECT_TRUE(tutorial->PageText().contains("Done!"));

@@ -30,8 +30,8 @@ WhenModal::WhenModal(std::function<void(QWidget*)> act) : poll_(new QTimer) {
 WhenModal::~WhenModal() { delete poll_; }
 
 void PressAlt(QWidget* window, Qt::Key key) {
+    if (!QTest::qWaitForWindowActive(window->window(), kPatience)) ADD_FAILURE() << "the window never took the keyboard";
     QTest::keyClick(window, key, Qt::AltModifier);
-    QTest::qWait(150);
 }
 
 QString FreshSettingsFile() {
@@ -42,7 +42,7 @@ QString FreshSettingsFile() {
 void ShowActive(QWidget& window) {
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, kPatience));
 }
 
 }  // namespace quorin::test

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDesktopServices>
+#include <QTest>
 #include <QString>
 #include <QUrl>
 #include <QTimer>
@@ -9,6 +10,11 @@
 #include <vector>
 
 #include "app/user_messages.h"
+
+// Waits until the condition holds (the window's events processed meanwhile),
+// and fails if it never does.
+#define EXPECT_EVENTUALLY(condition) \
+    EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, ::quorin::test::kPatience)) << #condition
 
 namespace quorin::test {
 
@@ -45,9 +51,14 @@ private:
     QTimer* poll_;
 };
 
-// Alt and a letter, as a person presses a mnemonic; waits out the button's
-// animated click.
+// Alt and a letter, as a person presses a mnemonic, once the window has the
+// keyboard (Alt keys reach only the active window). A button's mnemonic
+// clicks it a moment later: wait for what the click does (EXPECT_EVENTUALLY).
 void PressAlt(QWidget* window, Qt::Key key);
+
+// How long a state is waited for before a test fails: generous, since the
+// tests share a busy machine.
+inline constexpr int kPatience = 20000;
 
 // Catches the files and links the program asks the desktop to open, while it lives.
 class UrlCatcher : public QObject {
