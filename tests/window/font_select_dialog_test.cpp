@@ -289,6 +289,13 @@ TEST_F(FontDialog, DeleteFontMapAsksAndKeepsTheFilterAndLanguage) {
     };
     EXPECT_FALSE(ask(QMessageBox::No));
     EXPECT_TRUE(map.Lookup("Times").Complete());
+    // Yes is the default: Return deletes.
+    {
+        test::WhenModal returnKey([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+        EXPECT_TRUE(AskDeleteFontMap(nullptr, map));
+        EXPECT_EQ(map.Lookup("Times"), FontChoice());
+    }
+    map.Store("Times", {"Arial (Western)", "Arial (Hebrew)", "Arial (Arabic)"});
 
     EXPECT_TRUE(ask(QMessageBox::Yes));
     EXPECT_EQ(map.Lookup("Times"), FontChoice());

@@ -29,6 +29,7 @@
 #include "window/message_boxes.h"
 #include "window/progress_dlg.h"
 #include "window/quorin_dlg.h"
+#include "window/shown_path.h"
 #include "window/summary_text.h"
 #include "window/tutorial_dlg.h"
 #include "window_test_support.h"
@@ -46,6 +47,11 @@ struct HookedFonts : FontResolver {
         return {"DejaVu Sans", "DejaVu Sans", "DejaVu Sans"};
     }
 };
+
+// Every control of the main window.
+const char* const kControls[] = {kFileNamesName,   "browse",          "changeFolder",        kOutputFolderName,
+                                 "convertToWord",  "reverseParentheses", "reverseTabAlignment", "rightToLeftDocument",
+                                 "convert",        "exit"};
 
 struct MainWindow : ::testing::Test {
     TemporaryFolder folder;
@@ -107,6 +113,30 @@ TEST_F(MainWindow, FirstStartStoredFolderAndOptionsWithoutWordEngine) {
     for (QString stored : {QString("/"), In("")}) {
         Settings().setValue("Directories/BrowseSave", stored);
         EXPECT_EQ(Control<QLineEdit>(*Open(), kOutputFolderName)->text(), stored);
+    }
+}
+
+// Every stored setting comes back into its own control and goes out again
+// unchanged: each option bit alone and together, and folders that read
+// backwards or hold what a path may hold.
+TEST_F(MainWindow, StoredSettingsComeBackIntoTheirOwnControls) {
+    qputenv("QUORIN_SOFFICE", "/bin/true");  // an engine, so the Word bit is kept
+    const std::pair<int, const char*> bits[] = {
+        {1, "reverseParentheses"}, {2, "reverseTabAlignment"}, {4, "rightToLeftDocument"}, {8, "convertToWord"}};
+    for (const std::string& name : {std::string("מסמכים ישנים"), std::string("a \"b\" | c"), std::string("plain")})
+        std::filesystem::create_directories(folder / name);
+    for (int stored = 0; stored < 16; ++stored) {
+        SCOPED_TRACE(stored);
+        const QString output = In(stored % 3 == 0 ? "מסמכים ישנים" : stored % 3 == 1 ? "a \"b\" | c" : "plain");
+        Settings().setValue("Options/MainForm", stored);
+        Settings().setValue("Directories/BrowseSave", output);
+        {
+            auto window = Open();
+            for (auto [bit, name] : bits) EXPECT_EQ(Control<QCheckBox>(*window, name)->isChecked(), (stored & bit) != 0) << name;
+            EXPECT_EQ(WithoutShownMarks(Control<QLineEdit>(*window, kOutputFolderName)->text()), output);
+        }
+        EXPECT_EQ(Settings().value("Options/MainForm").toString(), QString::number(stored));
+        EXPECT_EQ(Settings().value("Directories/BrowseSave").toString(), output);
     }
 }
 
@@ -253,6 +283,7 @@ TEST_F(MainWindow, WordBoxWritesWordDocuments) {
 // waits in its first file: the window cannot be closed meanwhile; No lets
 // every file convert, Yes ends the batch with "User Canceled!".
 TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
+    qputenv("QUORIN_SOFFICE", "/bin/true");  // an engine, so the Word box takes part
     std::string report = ReadTestData("report-1980.wp");
     for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(folder / name, report);
     for (MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
@@ -271,7 +302,14 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             ASSERT_NE(progress, nullptr);
             EXPECT_TRUE(progress->isVisible());
             EXPECT_TRUE(progress->isModal());
-            EXPECT_FALSE(Control(*window, "convert")->isEnabled());
+            // Nothing of the window takes input meanwhile, dropped files included.
+            for (const char* name : kControls) EXPECT_FALSE(Control(*window, name)->isEnabled()) << name;
+            EXPECT_FALSE(window->findChild<QMenuBar*>()->isEnabled());
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(In("other.wp"))});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &enter);
+            EXPECT_FALSE(enter.isAccepted());
             EXPECT_FALSE(window->close());
             window->Exit();
             QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -284,9 +322,12 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             EXPECT_TRUE(progress->isVisible());
             checked = true;
         };
-        Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")}));
+        const QString names = QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")});
+        Control<QLineEdit>(*window, kFileNamesName)->setText(names);
         window->Convert();
         EXPECT_TRUE(checked);
+        for (const char* name : kControls) EXPECT_TRUE(Control(*window, name)->isEnabled()) << name;
+        EXPECT_TRUE(window->findChild<QMenuBar*>()->isEnabled());
         EXPECT_EQ(window->Progress(), nullptr);
         ASSERT_GE(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
@@ -298,7 +339,7 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             EXPECT_EQ(messages.shown[1].text, "User Canceled!    ");
             EXPECT_TRUE(window->LastOutcome().cancelled);
             EXPECT_FALSE(Exists(folder / (out + "/c.wp.rtf")));
-            EXPECT_NE(Control<QLineEdit>(*window, kFileNamesName)->text(), "");
+            EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
         }
         EXPECT_TRUE(window->close());  // closable again once the batch is over
     }
@@ -496,6 +537,8 @@ TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
     const Case cases[] = {
         {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
          Qt::Key_Escape, MessageAnswer::kCancel},
+        {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
+         Qt::Key_Return, MessageAnswer::kOk},
         {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          Qt::Key_Return, MessageAnswer::kYes},
         {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,

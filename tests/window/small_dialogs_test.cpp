@@ -69,6 +69,27 @@ TEST(StartupTips, GoOnFromStartToStartAndWrapAfterTheEighth) {
     EXPECT_EQ(tips.TipShown(), 4);
 }
 
+// The stored state comes back whole: the show flag in bit 31, written as an
+// unsigned 32-bit number whatever form it was read in, and the next tip.
+TEST(StartupTips, TheStoredStateComesBackWhole) {
+    struct Case {
+        QVariant stored;
+        qlonglong written;
+        bool show;
+        int tip;
+    };
+    const Case cases[] = {{0x80000005u, 0x80000005LL, true, 6}, {5, 5, false, 6}, {qlonglong(-2147483643LL), 0x80000005LL, true, 6},
+                          {0x80000000u, 0x80000000LL, true, 1}, {0, 0, false, 1}, {7, 7, false, 8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toString().toStdString());
+        UserSettings().setValue("Options/StartupTips", c.stored);
+        EXPECT_EQ(CStartupTipsDlg::ShouldShowAtStartup(), c.show);
+        { CStartupTipsDlg untouched; }
+        EXPECT_EQ(StoredTipState(), c.written);
+        EXPECT_EQ(ShowTipsOnce(), c.tip);
+    }
+}
+
 TEST(StartupTips, TheCheckBoxClearsBit31AndTheCodesOfTipEightShowAsText) {
     UserSettings().setValue("Options/StartupTips", 0x80000000u + 7);
     {
