@@ -3,7 +3,8 @@
 # when they are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fontconfig help2man)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+          qt6-translations-l10n libqt6svg6 libfontconfig-dev fontconfig help2man)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core

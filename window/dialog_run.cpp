@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -13,6 +14,7 @@
 #include "app/exit_status.h"
 #include "window/application_setup.h"
 #include "window/quorin_dlg.h"
+#include "window/translations.h"
 
 namespace quorin {
 
@@ -111,6 +113,7 @@ int RunDialog(int argc, char** argv, const std::string& noDisplay) {
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
     SetUpApplication();
+    UseLanguage(WindowLanguageFor(QLocale::system().uiLanguages()));
     CQuorinDlg window(paths);
     if (!window.ShowStartupWarning()) return 0;
     // Not exec(): a modal main window would keep the tutorial beside it from

@@ -1,6 +1,7 @@
 #include "window/font_select_dialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,12 +20,6 @@ namespace quorin {
 
 namespace {
 
-const char* const kIntroduction =
-    "Choose an installed font to substitute for the following font used in WordPerfect.\n"
-    "Choose a replacement font for English text, and a replacement for Arabic or Hebrew text.";
-const char* const kUnicodeAdvice =
-    "Some extended characters require a \"Unicode\" font, such as \"DejaVu Sans\".\n"
-    "Be sure that the replacement font is compatible with your WordProcessor.";
 
 void Fill(QListWidget* list, const QStringList& entries, const QString& selected) {
     QSignalBlocker quiet(list);
@@ -62,10 +57,13 @@ CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& cata
 }
 
 void CFontSelectDialog::BuildForm() {
-    setWindowTitle(QStringLiteral("Select Font"));
+    setWindowTitle(tr("Select Font"));
 
-    auto* introduction = new QLabel(QString::fromUtf8(kIntroduction));
-    auto* advice = new QLabel(QString::fromUtf8(kUnicodeAdvice));
+    auto* introduction = new QLabel(
+        tr("Choose an installed font to substitute for the following font used in WordPerfect.\n"
+           "Choose a replacement font for English text, and a replacement for Arabic or Hebrew text."));
+    auto* advice = new QLabel(tr("Some extended characters require a \"Unicode\" font, such as \"DejaVu Sans\".\n"
+                                 "Be sure that the replacement font is compatible with your WordProcessor."));
     fontName_ = new QLabel;
     fontName_->setAlignment(Qt::AlignCenter);
     fontName_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -88,7 +86,7 @@ void CFontSelectDialog::BuildForm() {
     hebrewList_->setObjectName(QStringLiteral("hebrewList"));
     arabicList_ = new QListWidget;
     arabicList_->setObjectName(QStringLiteral("arabicList"));
-    auto* englishLabel = new QLabel(QStringLiteral("&English Font"));
+    auto* englishLabel = new QLabel(tr("&English Font"));
     englishLabel->setBuddy(englishList_);
     rightLabel_ = new QLabel;
     rightLabel_->setObjectName(QStringLiteral("rightLabel"));
@@ -100,9 +98,9 @@ void CFontSelectDialog::BuildForm() {
     lists->addWidget(hebrewList_, 1, 1);
     lists->addWidget(arabicList_, 1, 1);  // the same place: one of the two is shown
 
-    auto* windowsButton = new QRadioButton(QStringLiteral("Show &Windows compatible fonts"));
-    davkaButton_ = new QRadioButton(QStringLiteral("Show &Davka compatible fonts"));
-    auto* allButton = new QRadioButton(QStringLiteral("Show &all fonts"));
+    auto* windowsButton = new QRadioButton(tr("Show &Windows compatible fonts"));
+    davkaButton_ = new QRadioButton(tr("Show &Davka compatible fonts"));
+    auto* allButton = new QRadioButton(tr("Show &all fonts"));
     windowsButton->setObjectName(QStringLiteral("windowsButton"));
     davkaButton_->setObjectName(QStringLiteral("davkaButton"));
     allButton->setObjectName(QStringLiteral("allButton"));
@@ -110,20 +108,20 @@ void CFontSelectDialog::BuildForm() {
     filterGroup_->addButton(windowsButton, kWindowsCompatibleFonts);
     filterGroup_->addButton(davkaButton_, kDavkaCompatibleFonts);
     filterGroup_->addButton(allButton, kAllFonts);
-    auto* filterBox = new QGroupBox(QStringLiteral("Options"));
+    auto* filterBox = new QGroupBox(tr("Options"));
     auto* filterLayout = new QVBoxLayout(filterBox);
     filterLayout->addWidget(windowsButton);
     filterLayout->addWidget(davkaButton_);
     filterLayout->addWidget(allButton);
 
-    auto* hebrewButton = new QRadioButton(QStringLiteral("He&brew"));
-    auto* arabicButton = new QRadioButton(QStringLiteral("A&rabic"));
+    auto* hebrewButton = new QRadioButton(tr("He&brew"));
+    auto* arabicButton = new QRadioButton(tr("A&rabic"));
     hebrewButton->setObjectName(QStringLiteral("hebrewButton"));
     arabicButton->setObjectName(QStringLiteral("arabicButton"));
     languageGroup_ = new QButtonGroup(this);
     languageGroup_->addButton(hebrewButton, kHebrewLanguage);
     languageGroup_->addButton(arabicButton, kArabicLanguage);
-    auto* languageBox = new QGroupBox(QStringLiteral("Language"));
+    auto* languageBox = new QGroupBox(tr("Language"));
     auto* languageLayout = new QHBoxLayout(languageBox);
     languageLayout->addWidget(arabicButton);
     languageLayout->addWidget(hebrewButton);
@@ -133,9 +131,9 @@ void CFontSelectDialog::BuildForm() {
     groups->addWidget(filterBox, 2);
     groups->addWidget(languageBox, 1);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"));
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"));
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"));
+    auto* okButton = new QPushButton(tr("OK"));
+    auto* cancelButton = new QPushButton(tr("Cancel"));
+    auto* helpButton = new QPushButton(tr("&Help"));
     okButton->setObjectName(QStringLiteral("okButton"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
@@ -218,7 +216,7 @@ QString CFontSelectDialog::Preselected(const QStringList& list, const QString& s
 
 void CFontSelectDialog::ApplyLanguage() {
     bool arabic = language_ == kArabicLanguage;
-    rightLabel_->setText(arabic ? QStringLiteral("Arabic &Font") : QStringLiteral("Hebrew &Font"));
+    rightLabel_->setText(arabic ? tr("Arabic &Font") : tr("Hebrew &Font"));
     rightLabel_->setBuddy(arabic ? arabicList_ : hebrewList_);
     hebrewList_->setVisible(!arabic);
     arabicList_->setVisible(arabic);
@@ -266,7 +264,8 @@ void CFontSelectDialog::reject() {
 }
 
 bool AskDeleteFontMap(QWidget* parent, const FontMap& map) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorin"), QString::fromUtf8(kDeleteFontMapQuestion),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorin"),
+                    QCoreApplication::translate("quorin::CFontSelectDialog", kDeleteFontMapQuestion),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, parent);
     box.setDefaultButton(QMessageBox::Yes);
     // Wide enough for the question's own lines, so they are not broken again.

@@ -88,13 +88,15 @@ private:
 // whether it deleted.
 bool AskDeleteFontMap(QWidget* parent, const FontMap& map);
 
-// The texts of the dialog that people read word for word.
+// The texts of the dialog that people read word for word (translated where
+// they are shown).
 inline constexpr const char* kDavkaNotice =
     "Not all Davka fonts convert correctly. If you don't get the\nresults you expected, try converting "
     "using a different font.\nChoose  \"Tools  |  Delete FontMap\"  and then convert\nagain using a "
     "different font.";
-inline constexpr const char* kDeleteFontMapQuestion =
+inline constexpr const char* kDeleteFontMapQuestion = QT_TRANSLATE_NOOP(
+    "quorin::CFontSelectDialog",
     " This option removes all previous Font mapping, so that\nyou will be prompted next time to verify font "
-    "substitutions.\n\t\tProceed?";
+    "substitutions.\n\t\tProceed?");
 
 }  // namespace quorin

@@ -1,5 +1,6 @@
 #include "window/hyper_link.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -8,6 +9,7 @@
 #include <QStylePainter>
 
 #include "app/user_messages.h"
+#include "window/message_translation.h"
 
 namespace quorin {
 
@@ -45,7 +47,7 @@ void CHyperLink::Open() {
     if (!opener_(Url())) {
         std::string text = "Error opening \"" + Target().toStdString() + "\"!";
         if (messages_) messages_->Show({text, "Error!", MessageIcon::kError, MessageButtons::kOk});
-        else QMessageBox::critical(this, QStringLiteral("Error!"), QString::fromStdString(text));
+        else QMessageBox::critical(this, QCoreApplication::translate("Messages", "Error!"), TranslatedMessage(text));
         return;
     }
     visited_ = true;

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "window/shown_path.h"
+
 namespace quorin {
 
 namespace {
@@ -36,7 +38,8 @@ void OpenManual(QWidget* parent, const QString& section) {
     QUrl url = ManualUrl(section);
     if (url.isValid() && QDesktopServices::openUrl(url)) return;
     QString shown = url.isValid() ? url.toString() : QStringLiteral("manual.html");
-    QMessageBox::critical(parent, QStringLiteral("Error!"), QStringLiteral("Error opening \"%1\"!").arg(shown));
+    QMessageBox::critical(parent, QCoreApplication::translate("Messages", "Error!"),
+                          QCoreApplication::translate("Messages", "Error opening \"%1\"!").arg(ShownPath(shown)));
 }
 
 }  // namespace quorin

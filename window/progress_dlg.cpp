@@ -1,6 +1,7 @@
 #include "window/progress_dlg.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,7 +13,7 @@ namespace quorin {
 
 CProgressDlg::CProgressDlg(UserMessages& messages, ConversionOptions& options, QWidget* owner)
     : QDialog(owner), messages_(messages), options_(options) {
-    setWindowTitle("Converting...");
+    setWindowTitle(tr("Converting..."));
     setWindowModality(Qt::ApplicationModal);
     // No help or close-less frame tricks: the close box asks like Cancel does.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -22,6 +23,7 @@ CProgressDlg::CProgressDlg(UserMessages& messages, ConversionOptions& options, Q
     fileLabel_->setTextFormat(Qt::PlainText);
     // A path reads from left to right in every language.
     fileLabel_->setLayoutDirection(Qt::LeftToRight);
+    if (QGuiApplication::isRightToLeft()) fileLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fileLabel_->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     percentLabel_ = new QLabel(" 0 %", this);
     percentLabel_->setObjectName("percent");
@@ -30,7 +32,7 @@ CProgressDlg::CProgressDlg(UserMessages& messages, ConversionOptions& options, Q
     bar_->setTextVisible(false);
     bar_->setRange(0, 100);
     bar_->setValue(0);
-    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName("cancel");
     cancelButton_->setDefault(true);
 

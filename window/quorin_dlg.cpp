@@ -58,8 +58,7 @@ const QString kMainFormKey = QStringLiteral("Options/MainForm");
 const QString kBrowseSaveKey = QStringLiteral("Directories/BrowseSave");
 const QString kBrowseOpenKey = QStringLiteral("Directories/BrowseOpen");
 
-const char* kWordToolTip = "Convert To Word document rather than to RTF";
-const char* kNoWordToolTip = "LibreOffice (soffice) is needed to write Word documents and was not found!";
+// Shown through the message service, which translates it (see message_translation.cpp).
 const char* kMultipleFilesNote =
     "You can choose multiple files by holding down the\n\"Ctrl\" or \"Shift\" key while selecting your files!";
 
@@ -119,36 +118,37 @@ void CQuorinDlg::BuildForm() {
 
     fileNames_ = new QLineEdit(body_);
     fileNames_->setObjectName(kFileNamesName);
-    fileNames_->setToolTip("Enter file name(s)");
-    auto* fileNamesLabel = new QLabel("File &Name(s)", body_);
+    fileNames_->setToolTip(tr("Enter file name(s)"));
+    auto* fileNamesLabel = new QLabel(tr("File &Name(s)"), body_);
     fileNamesLabel->setBuddy(fileNames_);
-    browseButton_ = MakeButton("&Browse...", "Browse to select the files to convert", body_);
+    browseButton_ = MakeButton(tr("&Browse..."), tr("Browse to select the files to convert"), body_);
     browseButton_->setObjectName("browse");
 
     outputFolder_ = new QLineEdit(body_);
     outputFolder_->setObjectName(kOutputFolderName);
     outputFolder_->setReadOnly(true);
-    outputFolder_->setToolTip("Click 'Change Folder' to choose your output folder");
-    auto* outputFolderLabel = new QLabel("&Output Folder", body_);
+    outputFolder_->setToolTip(tr("Click 'Change Folder' to choose your output folder"));
+    auto* outputFolderLabel = new QLabel(tr("&Output Folder"), body_);
     outputFolderLabel->setBuddy(outputFolder_);
-    changeFolderButton_ = MakeButton("C&hange Folder", "Choose your output folder", body_);
+    changeFolderButton_ = MakeButton(tr("C&hange Folder"), tr("Choose your output folder"), body_);
     changeFolderButton_->setObjectName("changeFolder");
 
-    auto* options = new QGroupBox("Options", body_);
-    wordBox_ = MakeCheckBox("convertToWord", "Convert to Microsoft &Word", kWordToolTip, options);
-    parenthesesBox_ = MakeCheckBox("reverseParentheses", "&Reverse Right to Left Parenthesis",
-                                   "Reverse the parenthesis direction when converting", options);
-    tabBox_ = MakeCheckBox("reverseTabAlignment", "Reverse Right to Left &Tab alignment",
-                           "Select if 'Flush Right' text does not convert correctly", options);
-    rightToLeftBox_ = MakeCheckBox("rightToLeftDocument", "Con&vert as Right to Left Document",
-                                   "Document is mainly right-to-left", options);
+    auto* options = new QGroupBox(tr("Options"), body_);
+    wordBox_ = MakeCheckBox("convertToWord", tr("Convert to Microsoft &Word"),
+                            tr("Convert To Word document rather than to RTF"), options);
+    parenthesesBox_ = MakeCheckBox("reverseParentheses", tr("&Reverse Right to Left Parenthesis"),
+                                   tr("Reverse the parenthesis direction when converting"), options);
+    tabBox_ = MakeCheckBox("reverseTabAlignment", tr("Reverse Right to Left &Tab alignment"),
+                           tr("Select if 'Flush Right' text does not convert correctly"), options);
+    rightToLeftBox_ = MakeCheckBox("rightToLeftDocument", tr("Con&vert as Right to Left Document"),
+                                   tr("Document is mainly right-to-left"), options);
     auto* optionsLayout = new QVBoxLayout(options);
     for (QCheckBox* box : {wordBox_, parenthesesBox_, tabBox_, rightToLeftBox_}) optionsLayout->addWidget(box);
 
-    convertButton_ = MakeButton("&Convert", "Start the conversion process", body_);
+    convertButton_ = MakeButton(tr("&Convert"), tr("Start the conversion process"), body_);
     convertButton_->setObjectName("convert");
     convertButton_->setDefault(true);
-    exitButton_ = MakeButton("E&xit", "Exit program", body_);
+    exitButton_ = MakeButton(tr("E&xit"), tr("Exit program"), body_);
     exitButton_->setObjectName("exit");
 
     auto* grid = new QGridLayout(body_);
@@ -169,6 +169,12 @@ void CQuorinDlg::BuildForm() {
     grid->setColumnStretch(0, 1);
     grid->setRowMinimumHeight(3, fontMetrics().height() + 6);
     fileNames_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    // Paths read from left to right in every language; in a right-to-left
+    // window they stand at the right, as its other texts do.
+    for (QLineEdit* paths : {fileNames_, outputFolder_}) {
+        paths->setLayoutDirection(Qt::LeftToRight);
+        if (QGuiApplication::isRightToLeft()) paths->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 
     // The order the controls are listed in, not the order they stand in.
     QWidget* order[] = {fileNames_, browseButton_, outputFolder_, changeFolderButton_, wordBox_,
@@ -191,17 +197,19 @@ void CQuorinDlg::BuildForm() {
 // with F10, the arrow keys and the mouse.
 QMenuBar* CQuorinDlg::BuildMenu() {
     auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu("&File");
-    file->addAction("E&xit", this, &CQuorinDlg::Exit);
-    QMenu* tools = bar->addMenu("Tools");
-    tools->addAction("&Delete FontMap", this, &CQuorinDlg::DeleteFontMap);
-    QMenu* help = bar->addMenu("Help");
-    help->addAction("&Help Topics", this, &CQuorinDlg::HelpTopics);
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->addAction(tr("E&xit"), this, &CQuorinDlg::Exit);
+    //: The Tools menu: without an Alt key where its letter is a control's.
+    QMenu* tools = bar->addMenu(tr("Tools"));
+    tools->addAction(tr("&Delete FontMap"), this, &CQuorinDlg::DeleteFontMap);
+    //: The Help menu: without an Alt key where its letter is a control's.
+    QMenu* help = bar->addMenu(tr("Help"));
+    help->addAction(tr("&Help Topics"), this, &CQuorinDlg::HelpTopics);
     help->addSeparator();
-    help->addAction("&Tip of the day", this, &CQuorinDlg::ShowTips);
-    help->addAction("T&utorial", this, &CQuorinDlg::ShowTutorial);
+    help->addAction(tr("&Tip of the day"), this, &CQuorinDlg::ShowTips);
+    help->addAction(tr("T&utorial"), this, &CQuorinDlg::ShowTutorial);
     help->addSeparator();
-    help->addAction("&About Quorin...", this, &CQuorinDlg::ShowAbout);
+    help->addAction(tr("&About Quorin..."), this, &CQuorinDlg::ShowAbout);
 
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, bar, [bar, file] {
@@ -237,7 +245,7 @@ void CQuorinDlg::LookForWord() {
     if (!wordEngine_.empty()) return;
     wordBox_->setChecked(false);
     wordBox_->setEnabled(false);
-    wordBox_->setToolTip(kNoWordToolTip);
+    wordBox_->setToolTip(tr("LibreOffice (soffice) is needed to write Word documents and was not found!"));
 }
 
 int CQuorinDlg::OptionBits() const {
@@ -358,8 +366,8 @@ void CQuorinDlg::Browse() {
         messages_->Show({kMultipleFilesNote, "Attention!", MessageIcon::kInformation});
     }
     QSettings settings(fontMap_.SettingsFile(), QSettings::IniFormat);
-    QFileDialog dialog(this, "Open", settings.value(kBrowseOpenKey, QDir::homePath()).toString(),
-                       "WordPerfect Files (*)");
+    QFileDialog dialog(this, tr("Open"), settings.value(kBrowseOpenKey, QDir::homePath()).toString(),
+                       tr("WordPerfect Files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         QStringList chosen = dialog.selectedFiles();
@@ -370,7 +378,7 @@ void CQuorinDlg::Browse() {
 }
 
 void CQuorinDlg::ChangeFolder() {
-    QFileDialog dialog(this, "Choose a folder for your new files", OutputFolder());
+    QFileDialog dialog(this, tr("Choose a folder for your new files"), OutputFolder());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

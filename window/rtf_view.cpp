@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QString>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -29,6 +30,7 @@ struct CharState {
 
 struct ParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;  // \ltrpar, \rtlpar
     int leftTwips = 0;
     int rightTwips = 0;
     int lineSpacing = 0;  // \sl: 0 single, > 0 at least, in twips or in 240ths of a line with \slmult1
@@ -155,6 +157,8 @@ private:
         else if (word == "par") Paragraph();
         else if (word == "line") Text(QChar::LineSeparator);
         else if (word == "tab") Text(u'\t');
+        else if (word == "ltrpar") paragraph.direction = Qt::LeftToRight;
+        else if (word == "rtlpar") paragraph.direction = Qt::RightToLeft;
         else if (word == "ql") paragraph.alignment = Qt::AlignLeft;
         else if (word == "qr") paragraph.alignment = Qt::AlignRight;
         else if (word == "qc") paragraph.alignment = Qt::AlignHCenter;
@@ -227,6 +231,7 @@ private:
         const ParagraphState& paragraph = state_.paragraph;
         QTextBlockFormat format;
         format.setAlignment(paragraph.alignment);
+        format.setLayoutDirection(paragraph.direction);
         format.setLeftMargin(Pixels(paragraph.leftTwips));
         format.setRightMargin(Pixels(paragraph.rightTwips));
         if (paragraph.lineSpacing > 0 && paragraph.multiple)
@@ -290,13 +295,19 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-std::string RtfText(std::string_view text) {
-    std::string escaped;
-    for (char c : text) {
-        if (c == '\\' || c == '{' || c == '}') escaped += '\\';
-        escaped += c;
+std::string RtfUnicode(const QString& text, bool asText) {
+    std::string rtf;
+    for (QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x80) {
+            // RTF writes \uN as a signed 16-bit number, with "?" for readers without Unicode.
+            rtf += "\\u" + std::to_string(static_cast<int16_t>(unit)) + "?";
+            continue;
+        }
+        if (asText && (unit == u'\\' || unit == u'{' || unit == u'}')) rtf += '\\';
+        rtf += static_cast<char>(unit);
     }
-    return escaped;
+    return rtf;
 }
 
 }  // namespace quorin

@@ -3,6 +3,7 @@
 #include <string_view>
 
 class QColor;
+class QString;
 class QPalette;
 class QTextDocument;
 
@@ -22,7 +23,9 @@ void RenderRtf(std::string_view rtf, QTextDocument& document, const QPalette* pa
 // Guidelines measure it, from 1 (the same) to 21 (black on white).
 double ContrastRatio(const QColor& a, const QColor& b);
 
-// `text` ready to stand in RTF as text: "\", "{" and "}" get a backslash.
-std::string RtfText(std::string_view text);
+// `text` as 7-bit RTF: every other character as a \uN escape; with
+// `asText`, "\", "{" and "}" escaped too (without, the text's own control
+// words and groups stay RTF).
+std::string RtfUnicode(const QString& text, bool asText);
 
 }  // namespace quorin

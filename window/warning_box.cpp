@@ -10,15 +10,15 @@
 namespace quorin {
 
 CWarningBox::CWarningBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Warning!"));
-    auto* text = new QPlainTextEdit(QString::fromUtf8(kDisclaimer));
+    setWindowTitle(tr("Warning!"));
+    auto* text = new QPlainTextEdit(tr(kDisclaimer));
     text->setReadOnly(true);
     QFont font = text->font();
     font.setPixelSize(15);
     text->setFont(font);
     text->setMinimumSize(360, 110);
-    auto* acceptButton = new QPushButton(QStringLiteral("&Accept"));
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    auto* acceptButton = new QPushButton(tr("&Accept"));
+    auto* cancelButton = new QPushButton(tr("&Cancel"));
     acceptButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
