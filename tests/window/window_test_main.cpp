@@ -31,7 +31,9 @@ WhenModal::~WhenModal() { delete poll_; }
 
 void PressAlt(QWidget* window, Qt::Key key) {
     if (!QTest::qWaitForWindowActive(window->window(), kPatience)) ADD_FAILURE() << "the window never took the keyboard";
-    QTest::keyClick(window, key, Qt::AltModifier);
+    // QTest spells only Latin keys; others go with the letter they type.
+    if (key > 0xff) QTest::sendKeyEvent(QTest::Click, window, key, QString(QChar(char16_t(key))).toLower(), Qt::AltModifier);
+    else QTest::keyClick(window, key, Qt::AltModifier);
 }
 
 QString FreshSettingsFile() {
