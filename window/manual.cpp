@@ -7,19 +7,25 @@
 #include <QMessageBox>
 
 #include "window/shown_path.h"
+#include "window/translations.h"
 
 namespace quorin {
 
 namespace {
 
-// Installed programs find it beside them (bin/../share/doc/quorin); the build
-// tree keeps a copy at the same place relative to its programs.
+// The manual in the window's language, else in English. Installed programs
+// find it beside them (bin/../share/doc/quorin); the build tree keeps a copy
+// at the same place relative to its programs.
 QString ManualFile() {
-    const QString relative = QStringLiteral("../share/doc/quorin/manual.html");
-    QStringList candidates = {QDir(QCoreApplication::applicationDirPath()).filePath(relative),
-                              QStringLiteral(QUORIN_INSTALLED_MANUAL), QStringLiteral(QUORIN_BUILD_MANUAL)};
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).canonicalFilePath();
+    const QStringList folders = {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/quorin")),
+                                 QStringLiteral(QUORIN_INSTALLED_DOCS), QStringLiteral(QUORIN_BUILD_DOCS)};
+    QStringList names = {QStringLiteral("manual.html")};
+    if (WindowLanguage() != u"en") names.prepend(QStringLiteral("manual_") + WindowLanguage() + QStringLiteral(".html"));
+    for (const QString& name : names) {
+        for (const QString& folder : folders) {
+            const QFileInfo candidate(QDir(folder).filePath(name));
+            if (candidate.isFile()) return candidate.canonicalFilePath();
+        }
     }
     return {};
 }

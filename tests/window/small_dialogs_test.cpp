@@ -19,6 +19,7 @@
 #include "window/rtf_view.h"
 #include "window/startup_tips_dlg.h"
 #include "window/tutorial_dlg.h"
+#include "window/translations.h"
 #include "window/tutorial_pages.h"
 #include "window/warning_box.h"
 #include "fonts/qt_printing.h"
@@ -260,18 +261,26 @@ TEST(HyperLink, TurnsPurpleOnceOpenedAndReportsAFailure) {
     EXPECT_EQ(opened.size(), 2u);
 }
 
+// Help opens the manual in the window's language, at sections it has.
 TEST(Manual, HelpOpensTheManualAtSectionsItHas) {
     test::UrlCatcher catcher;
-    for (const QString& section : {kManualMainWindow, kManualFontDialog, kManualDeleteFontMap, kManualCommandLine,
-                                   kManualArchives}) {
-        OpenManual(nullptr, section);
-        ASSERT_FALSE(catcher.urls.empty());
-        QUrl url = catcher.urls.back();
-        EXPECT_EQ(url.fragment(), section);
-        QFile manual(url.toLocalFile());
-        ASSERT_TRUE(manual.open(QIODevice::ReadOnly)) << url.toString().toStdString();
-        EXPECT_TRUE(manual.readAll().contains(("id=\"" + section + "\"").toUtf8())) << section.toStdString();
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("he"), QStringLiteral("ar")}) {
+        UseLanguage(language);
+        for (const QString& section : {kManualMainWindow, kManualFontDialog, kManualDeleteFontMap, kManualCommandLine,
+                                       kManualArchives}) {
+            SCOPED_TRACE((language + u' ' + section).toStdString());
+            OpenManual(nullptr, section);
+            ASSERT_FALSE(catcher.urls.empty());
+            QUrl url = catcher.urls.back();
+            EXPECT_EQ(url.fragment(), section);
+            QFile manual(url.toLocalFile());
+            ASSERT_TRUE(manual.open(QIODevice::ReadOnly)) << url.toString().toStdString();
+            const QByteArray text = manual.readAll();
+            EXPECT_TRUE(text.contains(("id=\"" + section + "\"").toUtf8()));
+            EXPECT_TRUE(text.contains(("<html lang=\"" + language + "\"").toUtf8()));
+        }
     }
+    UseLanguage(QStringLiteral("en"));
 }
 
 }  // namespace
