@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quorin with its tests and runs them all: the test suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzzing run of
-# the converter, then the suite in an optimised build. Exits non-zero on any
-# failure.
+# the converter, the suite in an optimised build, then the Debian package,
+# built and checked without being installed. Exits non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$root/tools/install-deps.sh" --test
@@ -23,3 +23,6 @@ build="$root/build/test"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORIN_BUILD_TESTS=ON >/dev/null
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+echo "== Debian package"
+"$root/tools/check-package.sh"

@@ -13,8 +13,7 @@ namespace quorin {
 std::string MakeBackupName(const std::string& path) {
     // The dot is looked for in the file name only, so a dotted folder name
     // cannot turn the backup into a path in another folder.
-    size_t nameStart = path.rfind('/');
-    nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
+    const size_t nameStart = path.size() - NameOf(path).size();
     size_t dot = path.rfind('.');
     std::string base = path, extension;
     if (dot != std::string::npos && dot >= nameStart) {

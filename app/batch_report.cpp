@@ -12,6 +12,7 @@
 
 #include "app/backup_name.h"
 #include "app/display_path.h"
+#include "app/path_text.h"
 
 namespace quorin {
 
@@ -138,9 +139,7 @@ std::string BatchReport::Text() const {
 bool BatchReport::Finish() {
     std::string text = Text();
     if (path_ == "-") return WriteAll(STDOUT_FILENO, text);
-    size_t slash = path_.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : path_.substr(0, slash + 1);
-    std::string temporary = folder + (folder.ends_with('/') ? "" : "/") + ".quorin-report-XXXXXX";
+    std::string temporary = JoinPath(FolderOf(path_), ".quorin-report-XXXXXX");
     int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) return false;
     mode_t mask = umask(0);

@@ -57,9 +57,11 @@ struct ConversionPool::Job {
     ProgressTracker tracker{&counter};
 };
 
-ConversionPool::ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts,
-                               ProgressTracker* ownTracker, bool countSteps, const BatchPause* pause)
-    : options_(options), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps), pause_(pause) {
+ConversionPool::ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel,
+                               FontResolver* fonts, ProgressTracker* ownTracker, bool countSteps,
+                               const BatchPause* pause)
+    : options_(options), cancel_(cancel), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps),
+      pause_(pause) {
     for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -128,7 +130,8 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
     std::optional<DocumentFonts> fonts;
     if (fonts_) fonts.emplace(*fonts_, job.path);
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, fonts ? &*fonts : nullptr);
+        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, cancel_,
+                                fonts ? &*fonts : nullptr);
     // A document that did not convert leaves no temporary file behind.
     if (file.step.failure != StepFailure::kNone || file.step.result != 0) file.output->Discard();
     return file;

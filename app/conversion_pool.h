@@ -35,8 +35,8 @@ class ConversionPool {
 public:
     // countSteps: keep StepsDone() up to date for a progress display.
     // pause: while it is held, workers start no file (null: never held).
-    ConversionPool(int workers, const ConversionOptions& options, FontResolver* fonts, ProgressTracker* ownTracker,
-                   bool countSteps, const BatchPause* pause = nullptr);
+    ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
+                   ProgressTracker* ownTracker, bool countSteps, const BatchPause* pause = nullptr);
     // Waits for the files being converted (a cancel request ends them
     // early) and drops the files not started.
     ~ConversionPool();
@@ -68,6 +68,7 @@ private:
     void Retire(Job& job);
 
     const ConversionOptions& options_;
+    const CancelRequest& cancel_;
     FontResolver* fonts_;
     ProgressTracker* ownTracker_;
     bool countSteps_;

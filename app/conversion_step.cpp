@@ -7,20 +7,23 @@
 namespace quorin {
 
 ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                           const ConversionOptions& options, FontResolver* fonts) {
+                           const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
     ConversionStep step;
-    ConversionOptions own;
-    if (options.decideDirection && EncryptionKeyOf(document) != 0) {
-        // The letters that decide the direction are those of the plain text;
-        // a document whose password is missing or wrong is refused below.
-        RtfBuffer plain(document);
-        UnlockDocument(plain, options.password);
-        SetDocumentOptions(options, plain, own);
-    } else {
-        SetDocumentOptions(options, document, own);
-    }
-    step.rightToLeft = own.rightToLeftDocument != 0;
-    step.failure = Guarded([&] { step.result = ConvertDocument(document, out, message, tracker, own, fonts); });
+    step.failure = Guarded([&] {
+        RtfBuffer plain;
+        std::string_view bytes = document;
+        ConversionOptions batch = options;
+        if (EncryptionKeyOf(document) != 0 && !options.password.empty()) {
+            plain.assign(document);
+            if (UnlockDocument(plain, options.password)) bytes = plain;
+            // The password was tried and is wrong: without it the conversion
+            // refuses the document at once instead of trying again.
+            else batch.password.clear();
+        }
+        const ConversionOptions own = DocumentOptions(batch, bytes);
+        step.rightToLeft = own.rightToLeftDocument != 0;
+        step.result = ConvertDocument(bytes, out, message, tracker, own, cancel, fonts);
+    });
     return step;
 }
 

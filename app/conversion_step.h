@@ -2,6 +2,7 @@
 #include <exception>
 #include <new>
 
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
@@ -34,11 +35,13 @@ struct ConversionStep {
 };
 
 // The conversion of one document: a pure function of its bytes, the options
-// and the font answers, safe to run on a worker thread. The direction is the
-// document's own (see SetDocumentOptions). The RTF text (line feeds as LF)
-// goes to `out`, and is a document only on result 0; on 255 the message says
-// why.
+// and the font answers, safe to run on a worker thread, stopped early by the
+// batch's cancel request. The direction is the document's own (see
+// DocumentOptions). A protected document is decrypted once, and its plain
+// text both decides the direction and is converted. The RTF text (line feeds
+// as LF) goes to `out`, and is a document only on result 0; on 255 the
+// message says why.
 ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                           const ConversionOptions& options, FontResolver* fonts);
+                           const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts);
 
 }  // namespace quorin

@@ -23,36 +23,10 @@ void WaitForAnswers(const BatchServices& services) {
 // with its message.
 void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
     WaitForAnswers(services);
-    if (!services.options.CancelRequested()) return;
+    if (!services.cancel.Requested()) return;
     services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
 }
-
-// Hands the batch's next files to the pool, in order, while it has room. A
-// file that finishing an earlier file in the pool could change waits until
-// that file is done, so that it is read as a file-by-file batch reads it.
-class ReadAhead {
-public:
-    ReadAhead(FileBatch& batch, ConversionPool& pool, size_t window) : batch_(batch), pool_(pool), window_(window) {}
-
-    void Fill() {
-        while (pool_.Pending() < window_ && pool_.Pending() < batch_.QueuedCount()) {
-            size_t next = pool_.Pending();
-            const std::string& input = batch_.QueuedInput(next);
-            for (size_t earlier = 0; earlier < next; ++earlier) {
-                if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
-            }
-            std::string output = batch_.QueuedOutput(next);
-            const size_t slash = output.rfind('/');
-            pool_.Submit(input, output.substr(0, slash == 0 ? 1 : slash));
-        }
-    }
-
-private:
-    FileBatch& batch_;
-    ConversionPool& pool_;
-    size_t window_;
-};
 
 // Hands a refused document to the export engine, which writes it under the
 // output's name and tells the observer; an earlier file of that name is
@@ -75,9 +49,10 @@ bool RefusedForVersion(const std::string& message) {
 
 BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
                           BatchServices& services, const BatchSettings& settings) {
-    ConversionOptions& options = services.options;
+    const ConversionOptions& options = services.options;
+    CancelRequest& cancel = services.cancel;
     BatchOutcome outcome;
-    FileBatch batch(inputItems, outputFolder, services.messages, options, settings.recursive);
+    FileBatch batch(inputItems, outputFolder, services.messages, cancel, settings.recursive);
     batch.SetObserver(services.observer);
     WordExporter* exporter = options.convertToWord && services.word && services.word->Available() ? services.word : nullptr;
     batch.SetExisting(settings.existing, settings.verbose,
@@ -109,7 +84,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     // there are files, and keep at most two files each in memory.
     int workers = std::min(settings.jobs, found);
     if (workers <= 1) workers = 0;
-    ConversionPool pool(workers, options, services.fonts, readerTracker, view != nullptr, services.pause);
+    ConversionPool pool(workers, options, cancel, services.fonts, readerTracker, view != nullptr, services.pause);
     ReadAhead readAhead(batch, pool, workers == 0 ? 1 : 2 * size_t(workers));
     // With workers the bar follows their summed steps; this thread draws it.
     int stepsShown = 0;
@@ -132,7 +107,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     auto fail = [&](int result, const std::string& text, const std::string& caption = texts::kErrorCaption) {
         record.message = text;
         settle(FileStatus::kFailed);
-        ShowError(services.messages, options, text, caption);
+        ShowError(services.messages, cancel, text, caption);
         outcome.result = result;
         outcome.anyFailed = true;
     };
@@ -144,7 +119,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         if (next == FileBatch::kNoneLeft) break;
         record = FileRecord{batch.Sequence(), batch.InputPath()};
         tracker.AdvanceFile();
-        if (options.CancelRequested()) {
+        if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
@@ -180,7 +155,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         }
         outcome.result = step.result;
         WaitForAnswers(services);
-        if (options.CancelRequested()) {
+        if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
@@ -216,7 +191,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         record.status = FileStatus::kConverted;
         if (word) word->Export(batch.OutputPath(), record);  // tells the observer when exported
         else settle(FileStatus::kConverted);
-        if (options.CancelRequested()) break;
+        if (cancel.Requested()) break;
     }
     if (services.observer) {
         for (size_t i = 0; i < batch.QueuedCount(); ++i)

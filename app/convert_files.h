@@ -8,15 +8,17 @@
 #include "app/file_record.h"
 #include "app/user_messages.h"
 #include "app/word_export.h"
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
 
 namespace quorin {
 
-// What a batch works with. The options' cancel request is cleared and the
-// options set by the caller before the batch starts.
+// What a batch works with. The caller sets the options and owns the cancel
+// request, which stops the batch whenever it is set.
 struct BatchServices {
-    ConversionOptions& options;
+    const ConversionOptions& options;
+    CancelRequest& cancel;
     UserMessages& messages;
     BatchProgressView* progress = nullptr;  // null: no progress display
     FontResolver* fonts = nullptr;

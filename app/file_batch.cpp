@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/backup_name.h"
+#include "app/file_kind.h"
 #include "app/message_texts.h"
 #include "app/path_text.h"
 
@@ -19,34 +20,12 @@ namespace quorin {
 
 namespace {
 
-std::string FileName(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-enum class Kind { kConvertible, kEmpty, kFolder, kOther };
-
-// Only non-empty regular files are converted; folders, devices, pipes and
-// empty files are passed over.
-Kind KindOf(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) return Kind::kOther;
-    if (S_ISDIR(info.st_mode)) return Kind::kFolder;
-    if (!S_ISREG(info.st_mode)) return Kind::kOther;
-    return info.st_size > 0 ? Kind::kConvertible : Kind::kEmpty;
-}
-
 }  // namespace
 
 FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-                     ConversionOptions& options, bool recursive)
+                     CancelRequest& cancel, bool recursive)
     : messages_(messages),
-      options_(options),
+      cancel_(cancel),
       inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
       recursive_(recursive) {}
@@ -68,7 +47,7 @@ int FileBatch::Discover() {
 void FileBatch::ReportMissing(const std::string& name, const std::string& text) {
     ++missingCount_;
     if (observer_) observer_->OnFile({nextSequence_++, name, "", FileStatus::kFailed, text, ""});
-    ShowError(messages_, options_, text);
+    ShowError(messages_, cancel_, text);
 }
 
 void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const std::string& output) {
@@ -98,18 +77,13 @@ bool FileBatch::SkipTaken() {
 // Queues a file found for an item, or notes why it is passed over. The reason
 // names the item as typed when the item is the file itself.
 bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& passedOver) {
-    Kind kind = KindOf(match.path);
-    if (kind != Kind::kConvertible) {
-        if (kind == Kind::kEmpty) ++emptyCount_;
-        if (passedOver.empty()) {
-            std::string shown = match.path == AbsolutePath(item) ? item : match.path;
-            passedOver = kind == Kind::kFolder  ? texts::IsAFolder(shown)
-                         : kind == Kind::kEmpty ? texts::IsEmpty(shown)
-                                                : texts::NotARegularFile(shown);
-        }
+    const FileKind kind = KindOfPath(match.path);
+    if (kind != FileKind::kFile) {
+        if (kind == FileKind::kEmptyFile) ++emptyCount_;
+        if (passedOver.empty()) passedOver = PassedOverText(kind, match.path == AbsolutePath(item) ? item : match.path);
         return false;
     }
-    if (match.relative.empty()) match.relative = FileName(match.path);
+    if (match.relative.empty()) match.relative = NameOf(match.path);
     match.sequence = nextSequence_++;
     // Left alone now, before anything reads it, when its output is to be kept.
     if (const std::string kept = existing_ == ExistingOutput::kSkip ? KeptOutput(OutputPathOf(match)) : "";
@@ -154,7 +128,7 @@ void FileBatch::FindItem(const std::string& item) {
 }
 
 std::string FileBatch::OutputPathOf(const FoundFile& file) const {
-    return outputFolder_ + (outputFolder_.ends_with('/') ? "" : "/") + file.relative + ".rtf";
+    return JoinPath(outputFolder_, file.relative + ".rtf");
 }
 
 FileBatch::NextResult FileBatch::NextFile() {

@@ -8,7 +8,7 @@
 #include "app/output_file.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 #include "core/rtf_buffer.h"
 
 namespace quorin {
@@ -26,7 +26,7 @@ public:
     // the file's relative path below the output folder.
     // inputItems: names or patterns, one per item (see SplitInputList).
     FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-              ConversionOptions& options, bool recursive = false);
+              CancelRequest& cancel, bool recursive = false);
     ~FileBatch();
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
@@ -96,7 +96,7 @@ private:
     void SetBackupError();
 
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     std::vector<std::string> inputItems_;
     std::string outputFolder_;
     bool recursive_;

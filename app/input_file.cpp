@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "app/file_kind.h"
+
 namespace quorin {
 
 // Inputs are read, not mapped: a mapped file that another program truncates
@@ -38,8 +40,8 @@ void InputBuffer::ReadAll(int fd, size_t expected, const std::string& what) {
 
 InputFile::InputFile(const std::string& path) : path_(path) {
     fd_ = open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat info;
-    if (fd_ >= 0 && (fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
+    const FileKind kind = fd_ >= 0 ? KindOfOpenFile(fd_) : FileKind::kMissing;
+    if (fd_ >= 0 && kind != FileKind::kFile && kind != FileKind::kEmptyFile) {
         close(fd_);
         fd_ = -1;
     }

@@ -1,35 +1,19 @@
 #include "app/read_ahead.h"
 
-#include <stdlib.h>
-
-#include <memory>
-#include <string_view>
+#include "app/finishing_may_touch.h"
+#include "app/path_text.h"
 
 namespace quorin {
 
-namespace {
-
-std::string_view FolderOf(std::string_view path) { return path.substr(0, path.rfind('/') + 1); }
-std::string_view NameOf(std::string_view path) { return path.substr(path.rfind('/') + 1); }
-
-// The folder with links resolved, so that two spellings of one folder agree;
-// as written when it does not exist (yet).
-std::string RealFolder(std::string_view folder) {
-    std::string path(folder.empty() ? "." : folder);
-    std::unique_ptr<char, decltype(&free)> real(realpath(path.c_str(), nullptr), free);
-    return real ? real.get() : path;
-}
-
-}  // namespace
-
-bool FinishingMayTouch(const std::string& outputPath, const std::string& inputPath) {
-    std::string_view stem = NameOf(outputPath);
-    if (stem.ends_with(".rtf")) stem.remove_suffix(4);
-    std::string_view name = NameOf(inputPath);
-    // The cheap test first: most names differ.
-    if (name.size() <= stem.size() || !name.starts_with(stem) || (name[stem.size()] != '.' && name[stem.size()] != '_'))
-        return false;
-    return RealFolder(FolderOf(outputPath)) == RealFolder(FolderOf(inputPath));
+void ReadAhead::Fill() {
+    while (pool_.Pending() < window_ && pool_.Pending() < batch_.QueuedCount()) {
+        size_t next = pool_.Pending();
+        const std::string& input = batch_.QueuedInput(next);
+        for (size_t earlier = 0; earlier < next; ++earlier) {
+            if (FinishingMayTouch(batch_.QueuedOutput(earlier), input)) return;
+        }
+        pool_.Submit(input, FolderOf(batch_.QueuedOutput(next)));
+    }
 }
 
 }  // namespace quorin

@@ -1,13 +1,25 @@
 #pragma once
-#include <string>
+#include <cstddef>
+
+#include "app/conversion_pool.h"
+#include "app/file_batch.h"
 
 namespace quorin {
 
-// Whether finishing a file whose output is `outputPath` (NAME.rtf) may change
-// or remove `inputPath` before a later file's turn: the output, its backups
-// and its Word document (NAME.rtf, NAME_000.rtf, NAME.docx, ...) are all named
-// NAME. or NAME_ in the output's folder. Such an input must not be read ahead
-// of its turn.
-bool FinishingMayTouch(const std::string& outputPath, const std::string& inputPath);
+// Hands the batch's next files to the pool, in order, while it has room. A
+// file that finishing an earlier file in the pool could change waits until
+// that file is done, so that it is read as a file-by-file batch reads it.
+class ReadAhead {
+public:
+    // window: how many files the pool may hold at once.
+    ReadAhead(FileBatch& batch, ConversionPool& pool, size_t window) : batch_(batch), pool_(pool), window_(window) {}
+
+    void Fill();
+
+private:
+    FileBatch& batch_;
+    ConversionPool& pool_;
+    size_t window_;
+};
 
 }  // namespace quorin

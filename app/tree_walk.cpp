@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/file_kind.h"
 #include "app/path_text.h"
 
 namespace quorin {
@@ -17,10 +18,7 @@ namespace {
 
 bool HasWildcard(const std::string& text) { return text.find_first_of("*?[") != std::string::npos; }
 
-bool IsFolder(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
+bool IsFolder(const std::string& path) { return KindOfPath(path) == FileKind::kFolder; }
 
 std::string RelativeTo(const std::string& base, const std::string& path) {
     return std::filesystem::path(path).lexically_relative(base).string();
@@ -69,7 +67,7 @@ public:
         closedir(directory);
         std::sort(entries.begin(), entries.end());
         for (const std::string& name : entries) {
-            std::string path = folder + (folder.ends_with('/') ? "" : "/") + name;
+            std::string path = JoinPath(folder, name);
             struct stat entryInfo;
             if (lstat(path.c_str(), &entryInfo) != 0) continue;
             if (S_ISDIR(entryInfo.st_mode)) {
@@ -93,16 +91,14 @@ private:
 std::vector<FoundFile> FindInTree(const std::string& item, const std::string& skipFolder,
                                   std::vector<std::string>& unreadable) {
     TreeWalk walk(skipFolder, unreadable);
-    struct stat info;
-    if (!item.empty() && stat(item.c_str(), &info) == 0) {
+    if (const FileKind kind = KindOfPath(item); kind != FileKind::kMissing) {
         std::string path = AbsolutePath(item);
-        if (S_ISDIR(info.st_mode)) walk.Walk(path, "*", path);
-        else walk.found.push_back({path, std::filesystem::path(path).filename().string()});
+        if (kind == FileKind::kFolder) walk.Walk(path, "*", path);
+        else walk.found.push_back({path, std::string(NameOf(path))});
         return std::move(walk.found);
     }
-    size_t slash = item.rfind('/');
-    std::string folders = slash == std::string::npos ? "." : slash == 0 ? "/" : item.substr(0, slash);
-    std::string names = slash == std::string::npos ? item : item.substr(slash + 1);
+    std::string folders = FolderOf(item);
+    std::string names(NameOf(item));
     if (names.empty()) return {};
     std::string base = AbsolutePath(FixedLeadingFolders(folders));
     std::vector<std::string> matches;

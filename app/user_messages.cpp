@@ -6,18 +6,18 @@ UserMessage CanceledMessage() {
     return {texts::kUserCanceled, texts::kCanceledCaption, MessageIcon::kExclamation, MessageButtons::kOk};
 }
 
-bool ConfirmCancel(UserMessages& messages, ConversionOptions& options) {
+bool ConfirmCancel(UserMessages& messages, CancelRequest& cancel) {
     MessageAnswer answer = messages.Show(
         {texts::kCancelQuestion, texts::kCancelCaption, MessageIcon::kQuestion, MessageButtons::kYesNo});
     if (answer != MessageAnswer::kYes) return false;
-    options.cancelRequest = 1;
+    cancel.Request();
     return true;
 }
 
-void ShowError(UserMessages& messages, ConversionOptions& options, const std::string& text,
+void ShowError(UserMessages& messages, CancelRequest& cancel, const std::string& text,
                const std::string& caption) {
     if (messages.Show({text, caption, MessageIcon::kError, MessageButtons::kOkCancel}) == MessageAnswer::kCancel)
-        ConfirmCancel(messages, options);
+        ConfirmCancel(messages, cancel);
 }
 
 }  // namespace quorin

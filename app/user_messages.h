@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/message_texts.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 
 namespace quorin {
 
@@ -26,13 +26,13 @@ public:
 };
 
 // The one cancel confirmation: on Yes sets the cancel request and returns true.
-bool ConfirmCancel(UserMessages& messages, ConversionOptions& options);
+bool ConfirmCancel(UserMessages& messages, CancelRequest& cancel);
 
 // The "User Canceled!" box that ends every cancelled batch.
 UserMessage CanceledMessage();
 
 // Shows an "Error!" box with OK and Cancel; Cancel asks the confirmation.
-void ShowError(UserMessages& messages, ConversionOptions& options, const std::string& text,
+void ShowError(UserMessages& messages, CancelRequest& cancel, const std::string& text,
                const std::string& caption = texts::kErrorCaption);
 
 }  // namespace quorin

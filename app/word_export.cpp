@@ -6,7 +6,6 @@
 #include <signal.h>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +23,7 @@
 #include <QUrl>
 
 #include "app/backup_name.h"
+#include "app/file_kind.h"
 #include "app/path_text.h"
 
 extern char** environ;
@@ -35,19 +35,12 @@ namespace {
 // LibreOffice takes many files at once; a bound keeps the command line short.
 constexpr size_t kFilesPerStart = 100;
 
-std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/')); }
-std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 // NAME.rtf -> NAME (the batch always appends ".rtf").
 std::string WithoutRtf(const std::string& path) { return path.substr(0, path.size() - 4); }
 
 std::string MakeTemporaryFolder(const std::string& pattern) {
     std::string path = pattern;
     return mkdtemp(path.data()) ? path : std::string();
-}
-
-bool NonEmptyFile(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
 }
 
 }  // namespace
@@ -143,7 +136,7 @@ std::string NounOf(ExportFormat format) {
 // The name the engine gives its output: the source's name with its last
 // extension replaced.
 std::string EngineOutputName(const std::string& source, ExportFormat format) {
-    std::string name = FileNameOf(source);
+    std::string name(NameOf(source));
     size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) name.resize(dot);
     return name + "." + ExtensionOf(format);
@@ -151,9 +144,13 @@ std::string EngineOutputName(const std::string& source, ExportFormat format) {
 
 }  // namespace
 
-WordExporter::WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
-                           std::vector<ExportFormat> formats, BatchObserver* observer)
-    : engine_(std::move(engine)), messages_(messages), options_(options), formats_(std::move(formats)),
+WordExporter::WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options,
+                           CancelRequest& cancel, std::vector<ExportFormat> formats, BatchObserver* observer)
+    : engine_(std::move(engine)),
+      messages_(messages),
+      options_(options),
+      cancel_(cancel),
+      formats_(std::move(formats)),
       observer_(observer) {}
 
 WordExporter::~WordExporter() {
@@ -188,7 +185,7 @@ int WordExporter::Flush() {
     pending_.clear();
     // After a cancel the files written so far stay RTF files, and refused
     // files are left as they are.
-    if (options_.CancelRequested()) {
+    if (cancel_.Requested()) {
         for (Job& job : jobs) {
             if (job.refused) job.record.status = FileStatus::kCancelled;
             if (job.observed && observer_) observer_->OnFile(job.record);
@@ -221,7 +218,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
     std::string folder = FolderOf(group.front().base);
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
-    std::string outputs = MakeTemporaryFolder(folder + "/.quorin-word-XXXXXX");
+    std::string outputs = MakeTemporaryFolder(JoinPath(folder, ".quorin-word-XXXXXX"));
     if (profile_.empty()) {
         const char* temporary = std::getenv("TMPDIR");
         profile_ = MakeTemporaryFolder(std::string(temporary && *temporary ? temporary : "/tmp") +
@@ -236,7 +233,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
         }
         if (sources.empty()) continue;
         bool ran = false;
-        if (!outputs.empty() && !profile_.empty() && !options_.CancelRequested()) {
+        if (!outputs.empty() && !profile_.empty() && !cancel_.Requested()) {
             std::string profileUrl =
                 QUrl::fromLocalFile(QString::fromStdString(profile_)).toString(QUrl::FullyEncoded).toStdString();
             std::vector<std::string> arguments{engine_, "-env:UserInstallation=" + profileUrl,
@@ -255,7 +252,7 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
         for (ExportFormat format : TargetFormats(job)) {
             std::string document = job.base + "." + ExtensionOf(format), backup;
             if (!failedRuns.count(format) &&
-                PlaceDocument(outputs + "/" + EngineOutputName(job.source, format), document, backup)) {
+                PlaceDocument(JoinPath(outputs, EngineOutputName(job.source, format)), document, backup)) {
                 job.record.documents.push_back(document);
                 job.record.backups.push_back(backup);
                 continue;
@@ -279,14 +276,14 @@ void WordExporter::Settle(Job& job, bool done, const std::string& error) {
             record.status = FileStatus::kConvertedByLibreOffice;
             record.backup = record.backups.front();
         }
-    } else if (options_.CancelRequested()) {
+    } else if (cancel_.Requested()) {
         // Files left undone by a cancel keep their RTF without a message each.
         if (job.refused) record.status = FileStatus::kCancelled;
     } else {
         std::string text = job.refused ? job.refusal
                                        : texts::WithPath(job.source, "Error converting to " + error + ": \"" +
                                                                          DisplayPath(job.source) + "\"!");
-        ShowError(messages_, options_, text);
+        ShowError(messages_, cancel_, text);
         record.status = FileStatus::kFailed;
         record.message = text;
     }
@@ -300,7 +297,7 @@ std::vector<std::string> WordExporter::Extensions() const {
 }
 
 bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
-    if (!NonEmptyFile(converted)) return false;
+    if (KindOfPath(converted) != FileKind::kFile) return false;
     if (replaceExisting_) return rename(converted.c_str(), document.c_str()) == 0;
     if (PathExists(document)) {
         backup = MakeBackupName(document);
@@ -340,7 +337,7 @@ bool WordExporter::RunEngine(const std::vector<std::string>& arguments) {
     for (;;) {
         pid_t done = waitpid(child, &status, WNOHANG);
         if (done == child || (done < 0 && errno != EINTR)) break;
-        if (!stopped && options_.CancelRequested()) {
+        if (!stopped && cancel_.Requested()) {
             kill(-child, SIGTERM);
             stopped = true;
         }

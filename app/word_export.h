@@ -4,6 +4,7 @@
 
 #include "app/file_record.h"
 #include "app/user_messages.h"
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 
 namespace quorin {
@@ -42,7 +43,7 @@ bool WordEngineTurnedOff();
 // and keeps its RTF file.
 class WordExporter {
 public:
-    WordExporter(std::string engine, UserMessages& messages, ConversionOptions& options,
+    WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options, CancelRequest& cancel,
                  std::vector<ExportFormat> formats = {ExportFormat::kDocx}, BatchObserver* observer = nullptr);
     ~WordExporter();
     WordExporter(const WordExporter&) = delete;
@@ -86,7 +87,8 @@ private:
     std::string engine_;
     bool replaceExisting_ = false;
     UserMessages& messages_;
-    ConversionOptions& options_;
+    const ConversionOptions& options_;
+    CancelRequest& cancel_;
     std::vector<ExportFormat> formats_;
     BatchObserver* observer_;
     std::vector<Job> pending_;

@@ -32,17 +32,18 @@ size_t KnownSize(int fd) {
 // RTF goes to an unnamed temporary file first (a small document's stays in
 // memory) and is copied out at the end. Without a temporary folder the
 // document is converted again into memory.
-int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts,
-              const std::string& inputName) {
+int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options,
+              const CancelRequest& cancel, FontResolver* fonts, const std::string& inputName) {
     InputBuffer bytes;
     RtfBuffer message;
     OutputFile rtf;
     if (!rtf.BeginInPlace(output)) rtf.Begin(TemporaryFolder());
     ConversionStep step;
     step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName); });
-    if (step.failure == StepFailure::kNone) step = ConvertStep(bytes.View(), rtf, message, nullptr, options, fonts);
+    if (step.failure == StepFailure::kNone)
+        step = ConvertStep(bytes.View(), rtf, message, nullptr, options, cancel, fonts);
     // Before any message, which may go to the same file.
-    if (step.failure != StepFailure::kNone || step.result != 0 || options.CancelRequested()) rtf.Discard();
+    if (step.failure != StepFailure::kNone || step.result != 0 || cancel.Requested()) rtf.Discard();
 
     if (step.failure == StepFailure::kOutOfMemory) {
         errors << texts::kNotEnoughMemory << "\n";
@@ -52,7 +53,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
         errors << texts::ErrorWhileConverting(inputName) << "\n";
         return kExitFailed;
     }
-    if (options.CancelRequested()) {
+    if (cancel.Requested()) {
         errors << texts::kUserCanceled << "\n";
         return kExitCancelled;
     }
@@ -64,7 +65,7 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
     if (!rtf.Finish() && rtf.NoFileMade()) {
         rtf.Discard();
         StringSink text;
-        step = ConvertStep(bytes.View(), text, message, nullptr, options, fonts);
+        step = ConvertStep(bytes.View(), text, message, nullptr, options, cancel, fonts);
         written = step.failure == StepFailure::kNone && step.result == 0 && WriteWithCrLf(output, text.Text());
     } else {
         written = rtf.CopyTo(output);

@@ -2,6 +2,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
 
@@ -9,9 +10,10 @@ namespace quorin {
 
 // Converts one document from the input descriptor to the output descriptor
 // (line feeds stored as CR LF). A failure writes its message to `errors`,
-// writes nothing to the output, and gives a non-zero exit status.
-// inputName: the input as messages name it ("-" for standard input).
-int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options, FontResolver* fonts,
-              const std::string& inputName = "-");
+// writes nothing to the output, and gives a non-zero exit status; so does a
+// cancel request. inputName: the input as messages name it ("-" for standard
+// input).
+int RunFilter(int input, int output, std::ostream& errors, const ConversionOptions& options,
+              const CancelRequest& cancel, FontResolver* fonts, const std::string& inputName = "-");
 
 }  // namespace quorin

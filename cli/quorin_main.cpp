@@ -2,12 +2,9 @@
 
 #include <fcntl.h>
 #include <sched.h>
-#include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
@@ -16,8 +13,10 @@
 
 #include "app/batch_report.h"
 #include "app/batch_summary.h"
+#include "cli/cancel_signals.h"
 #include "cli/command_line.h"
 #include "app/convert_files.h"
+#include "app/file_kind.h"
 #include "cli/filter_run.h"
 #include "app/font_answers.h"
 #include "app/message_texts.h"
@@ -29,37 +28,8 @@ namespace quorin {
 
 namespace {
 
-// Ctrl-C (SIGINT), SIGTERM (kill, timeout, systemd) and SIGHUP (the terminal
-// closed) are the Cancel button with its confirmation answered yes: the run
-// cleans up as a cancel and exits with 128 + the signal's number. The handler
-// only stores to lock-free atomics, which is signal-safe.
-std::atomic<int>* cancelRequest = nullptr;
-std::atomic<int> cancelSignal{0};
-
-void OnCancelSignal(int number) {
-    int none = 0;
-    cancelSignal.compare_exchange_strong(none, number, std::memory_order_relaxed);
-    if (cancelRequest) cancelRequest->store(1, std::memory_order_relaxed);
-}
-
-void CancelOnSignals(ConversionOptions& options) {
-    static_assert(std::atomic<int>::is_always_lock_free);
-    cancelRequest = &options.cancelRequest;
-    struct sigaction action {};
-    action.sa_handler = OnCancelSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int number : {SIGINT, SIGTERM, SIGHUP}) sigaction(number, &action, nullptr);
-}
-
-// The exit status of a cancelled run: that of the signal that cancelled it.
-int CancelledStatus() {
-    int number = cancelSignal.load(std::memory_order_relaxed);
-    return number == 0 || number == SIGINT ? kExitCancelled : 128 + number;
-}
-
-ConversionOptions& OptionsOf(const CommandLine& line) {
-    static ConversionOptions options;
+ConversionOptions OptionsOf(const CommandLine& line) {
+    ConversionOptions options;
     options.reverseParentheses = line.reverseParentheses;
     options.reverseTabAlignment = line.reverseTabAlignment;
     options.rightToLeftDocument = line.rightToLeftDocument;
@@ -68,7 +38,6 @@ ConversionOptions& OptionsOf(const CommandLine& line) {
     // The variable keeps the password out of the process list.
     const char* fromEnvironment = std::getenv("QUORIN_PASSWORD");
     options.password = !line.password.empty() ? line.password : fromEnvironment ? fromEnvironment : "";
-    options.cancelRequest = 0;
     return options;
 }
 
@@ -79,7 +48,7 @@ int ProcessorCount() {
     return std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
 }
 
-int RunBatch(const CommandLine& line, ConversionOptions& options) {
+int RunBatch(const CommandLine& line, ConversionOptions options, CancelRequest& cancel) {
     TerminalConsole& console = StandardErrorConsole();
     std::string engine;
     bool exportMissing = false;
@@ -98,40 +67,38 @@ int RunBatch(const CommandLine& line, ConversionOptions& options) {
     if (!line.report.empty()) observers.Add(*(report = std::make_unique<BatchReport>(line.report)));
     DirectionLines directionLines(console);
     if (line.verbose && line.decideDirection) observers.Add(directionLines);
-    WordExporter word(engine, console, options, line.exportFormats, &observers);
+    WordExporter word(engine, console, options, cancel, line.exportFormats, &observers);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
     BatchSummary summary(&observers);
-    BatchServices services{options, console, &console, fonts.get(), &word, &summary};
+    BatchServices services{options, cancel, console, &console, fonts.get(), &word, &summary};
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
                            line.existing, line.verbose, line.fallback};
     BatchOutcome outcome = ConvertFiles(line.inputItems, line.outputFolder, services, settings);
-    if (options.CancelRequested() && !outcome.cancelled) console.Show(CanceledMessage());
+    if (cancel.Requested() && !outcome.cancelled) console.Show(CanceledMessage());
     bool reportFailed = report && !report->Finish();
     if (reportFailed) console.Show({report->ErrorText(), "Error!", MessageIcon::kError, MessageButtons::kOk});
     // Scripts reading standard error see only the messages, unless they ask.
     if (line.verbose || isatty(STDERR_FILENO)) std::cerr << summary.Line(outcome.emptyFiles) << "\n" << std::flush;
-    if (options.CancelRequested()) return CancelledStatus();
+    if (cancel.Requested()) return CancelledStatus();
     return outcome.anyFailed || outcome.result != 0 || exportMissing || reportFailed ? kExitFailed : kExitConverted;
 }
 
 // -o -: standard input, or the one file named, converted to standard output.
-int RunFilterForm(const CommandLine& line, ConversionOptions& options) {
+int RunFilterForm(const CommandLine& line, const ConversionOptions& options, const CancelRequest& cancel) {
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
     int status;
     if (line.filterInput == "-") {
-        status = RunFilter(STDIN_FILENO, STDOUT_FILENO, std::cerr, options, fonts.get());
+        status = RunFilter(STDIN_FILENO, STDOUT_FILENO, std::cerr, options, cancel, fonts.get());
     } else {
         const std::string& name = line.filterInput;
         std::string problem;
         int input = open(name.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat info {};
+        const FileKind kind = input < 0 ? FileKind::kMissing : KindOfOpenFile(input);
         if (input < 0) problem = errno == ENOENT ? texts::CantFindFiles(name) : texts::ErrorOpeningFile(name);
-        else if (fstat(input, &info) != 0) problem = texts::ErrorOpeningFile(name);
-        else if (S_ISDIR(info.st_mode)) problem = texts::IsAFolder(name);
-        else if (!S_ISREG(info.st_mode)) problem = texts::NotARegularFile(name);
-        else if (info.st_size == 0) problem = texts::IsEmpty(name);
+        else if (kind == FileKind::kMissing) problem = texts::ErrorOpeningFile(name);
+        else problem = PassedOverText(kind, name);
         if (problem.empty()) {
-            status = RunFilter(input, STDOUT_FILENO, std::cerr, options, fonts.get(), name);
+            status = RunFilter(input, STDOUT_FILENO, std::cerr, options, cancel, fonts.get(), name);
         } else {
             std::cerr << problem << (problem.ends_with('\n') ? "" : "\n");
             status = kExitFailed;
@@ -158,16 +125,12 @@ int RunQuorin(int argc, char** argv) {
         case CommandLine::kUsageError:
             std::cerr << "quorin: " << line.problem << "\n" << UsageText();
             return kExitUsage;
-        case CommandLine::kFilter: {
-            ConversionOptions& options = OptionsOf(line);
-            CancelOnSignals(options);
-            return RunFilterForm(line, options);
-        }
-        case CommandLine::kBatch: {
-            ConversionOptions& options = OptionsOf(line);
-            CancelOnSignals(options);
-            return RunBatch(line, options);
-        }
+        case CommandLine::kFilter:
+            CatchCancelSignals();
+            return RunFilterForm(line, OptionsOf(line), CancelOnSignal());
+        case CommandLine::kBatch:
+            CatchCancelSignals();
+            return RunBatch(line, OptionsOf(line), CancelOnSignal());
     }
     return kExitUsage;
 }

@@ -42,7 +42,7 @@ RtfBuffer PacketData(const CodeView& file, uint32_t offset, uint32_t length) {
 }
 
 void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const ConversionOptions& options,
-                 FontResolver* fonts, OutputBudget& budget) {
+                 const CancelRequest& cancel, FontResolver* fonts, OutputBudget& budget) {
     if (type == 1) {
         WriteDocumentInformation(data, prolog.documentInformation);
     } else if (type == 3) {
@@ -57,11 +57,11 @@ void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const Conversion
         }
         RtfBuffer& fontList = kind == FontPacketKind::kFontList ? data : prolog.pendingFont;
         RtfBuffer& namePool = kind == FontPacketKind::kFontList ? prolog.pendingFont : data;
-        WriteFontTable(fontList, namePool, prolog.fontTable, options, fonts);
+        WriteFontTable(fontList, namePool, prolog.fontTable, cancel, fonts);
         prolog.pendingFont.clear();
         prolog.pendingKind = FontPacketKind::kNone;
     } else if (type >= 256 && type <= 511) {
-        WriteStyleEntries(data, prolog.styleSheet, options, &budget);
+        WriteStyleEntries(data, prolog.styleSheet, options, cancel, &budget);
     }
 }
 
@@ -70,12 +70,12 @@ void ActOnPacket(uint16_t type, RtfBuffer data, Prolog& prolog, const Conversion
 // looping chain), or a cancel request. Packet data handed on is limited to a
 // few times the file's size, so a chain that names one large packet over and
 // over cannot multiply the work.
-void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& options, FontResolver* fonts,
-                OutputBudget& budget) {
+void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& options, const CancelRequest& cancel,
+                FontResolver* fonts, OutputBudget& budget) {
     std::vector<uint32_t> visited;
     uint64_t packetBudget = 4 * uint64_t{file.size()} + 65536;
     uint32_t block = 16;
-    while (block != 0 && !options.CancelRequested() && block <= file.size()) {
+    while (block != 0 && !cancel.Requested() && block <= file.size()) {
         for (uint32_t seen : visited)
             if (seen == block) return;
         visited.push_back(block);
@@ -94,7 +94,7 @@ void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& o
                 RtfBuffer data = PacketData(file, offset, length);
                 if (data.size() > packetBudget) continue;
                 packetBudget -= data.size();
-                ActOnPacket(packetType, std::move(data), prolog, options, fonts, budget);
+                ActOnPacket(packetType, std::move(data), prolog, options, cancel, fonts, budget);
             }
         }
         block = next;
@@ -104,7 +104,7 @@ void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& o
 }  // namespace
 
 int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
     const bool rightToLeft = options.rightToLeftDocument == 1;
     CodeView document(bytes);
 
@@ -138,8 +138,8 @@ int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, Pr
     // One cap on the RTF of the whole conversion: styles and body alike.
     OutputBudget budget{OutputBudget::For(document.size())};
     Prolog prolog;
-    WalkPrefix(document, prolog, options, fonts, budget);
-    if (options.CancelRequested()) return kCancelled;
+    WalkPrefix(document, prolog, options, cancel, fonts, budget);
+    if (cancel.Requested()) return kCancelled;
 
     // The pieces before the body are complete now, so they go out first and
     // the body follows as it is converted.
@@ -152,7 +152,7 @@ int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, Pr
                "\\paperw12240\\paperh15840\\margl1440\\margr1440\\margt1440\\margb1440");
     out.Append(rightToLeft ? "\\rtldoc\\rtlgutter\\rtlsect\\rtlpar" : "\\ltrdoc\\ltrgutter\\ltrsect\\ltrpar");
 
-    DocumentReader reader(options);
+    DocumentReader reader(options, cancel);
     reader.outputBudget = &budget;
     reader.RunDocument(prolog.initialCodes, document.substr(documentArea), out, tracker);
     out.Append('}');
@@ -160,11 +160,23 @@ int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, Pr
 }
 
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
     StringSink rtf;
-    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, fonts);
+    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, cancel, fonts);
     if (result == kConverted) document = rtf.TakeText();
     return result;
+}
+
+int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts) {
+    const CancelRequest never;
+    return ConvertDocument(document, out, message, tracker, options, never, fonts);
+}
+
+int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts) {
+    const CancelRequest never;
+    return ConvertDocument(document, message, tracker, options, never, fonts);
 }
 
 }  // namespace quorin

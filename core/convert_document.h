@@ -1,4 +1,5 @@
 #pragma once
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
@@ -14,20 +15,26 @@ enum ConvertResult : int {
     kProtected = 253,     // protected by a password not given or wrong; the message says so
 };
 
-// Converts one WordPerfect 5.x document held whole in `document` into RTF.
-// On kConverted `document` holds the RTF text (line feeds as LF); otherwise it
-// is left as given and, on kNotConverted, `message` is set. A failure raised
+// Converts one WordPerfect 5.x document, read where it lies, into RTF text
+// (line feeds as LF) written to `out` as it is made. When the result is not
+// kConverted, or a failure is raised, whatever reached `out` is no document:
+// the caller discards it; on kNotConverted `message` is set. A failure raised
 // inside the conversion (std::invalid_argument from a tested read, bad_alloc)
 // is passed on to the caller. `fonts` may be null: each WordPerfect font then
-// stands for itself in all three scripts.
-int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts = nullptr);
-
-// The same conversion reading the document where it lies and writing its RTF
-// text (line feeds as LF) to `out` as it is made. When the result is not
-// kConverted, or a failure is raised, whatever reached `out` is no document:
-// the caller discards it.
+// stands for itself in all three scripts. The conversion stops early, with
+// kCancelled or a shortened body, once `cancel` is requested.
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts = nullptr);
+
+// The same conversion of a document held whole in `document`: on kConverted
+// `document` holds the RTF text; otherwise it is left as given.
+int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts = nullptr);
+
+// For tools and tests: the same two conversions, never cancelled.
+int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
+                    const ConversionOptions& options, FontResolver* fonts = nullptr);
+int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
                     const ConversionOptions& options, FontResolver* fonts = nullptr);
 
 }  // namespace quorin

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/code_view.h"
+
 namespace quorin {
 
 namespace {
@@ -27,12 +29,6 @@ constexpr bool IsAsciiLetter(uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >=
 
 // Lengths of the fixed-length codes 0xC0 to 0xCF, code byte included.
 constexpr uint8_t kFixedLength[16] = {4, 9, 11, 3, 3, 5, 6, 7, 4, 5, 6, 6, 8, 10, 10, 12};
-
-uint32_t LittleEndian(std::string_view bytes, size_t at, size_t width) {
-    uint32_t value = 0;
-    for (size_t i = width; i-- > 0;) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
-    return value;
-}
 
 }  // namespace
 
@@ -72,7 +68,7 @@ LetterCount CountLetters(std::string_view codes) {
             // bytes it counts. A table definition is framed the same way, so
             // the text of its cells, which follows it, is counted.
             if (left < 4) break;
-            at += LittleEndian(codes, at + 2, 2) + size_t{4};
+            at += CodeView(codes).WordOr0(at + 2) + size_t{4};
         }
     }
     return count;
@@ -80,7 +76,7 @@ LetterCount CountLetters(std::string_view codes) {
 
 bool ReadsRightToLeft(std::string_view file) {
     if (file.size() < 16) return false;
-    const uint32_t documentArea = LittleEndian(file, 4, 4);
+    const uint32_t documentArea = CodeView(file).DwordOr0(4);
     if (documentArea > file.size()) return false;
     const LetterCount count = CountLetters(file.substr(documentArea));
     return count.rightToLeft > count.latin;
@@ -90,15 +86,12 @@ bool ReadsRightToLeft(std::string_view file) {
 
 namespace quorin {
 
-void SetDocumentOptions(const ConversionOptions& batch, std::string_view file, ConversionOptions& document) {
+ConversionOptions DocumentOptions(const ConversionOptions& batch, std::string_view file) {
+    ConversionOptions document = batch;
     document.rightToLeftDocument =
         batch.rightToLeftDocument != 0 || (batch.decideDirection != 0 && ReadsRightToLeft(file)) ? 1 : 0;
-    document.reverseParentheses = batch.reverseParentheses;
-    document.reverseTabAlignment = batch.reverseTabAlignment;
-    document.convertToWord = batch.convertToWord;
-    document.password = batch.password;
     document.decideDirection = 0;
-    document.followedCancel = batch.followedCancel ? batch.followedCancel : &batch.cancelRequest;
+    return document;
 }
 
 }  // namespace quorin

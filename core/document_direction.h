@@ -31,11 +31,9 @@ bool ReadsRightToLeft(std::string_view file);
 
 namespace quorin {
 
-// Sets `document` to the options one file converts with: the batch's, with
-// the direction decided from the file's letters when the batch asks for that
-// and does not force right to left. The batch's options are shared by
-// parallel conversions and are not changed. `document` follows the batch's
-// cancel request.
-void SetDocumentOptions(const ConversionOptions& batch, std::string_view file, ConversionOptions& document);
+// The options one file converts with: a copy of the batch's, with the
+// direction decided from the letters of the (plain) file when the batch asks
+// for that and does not force right to left.
+ConversionOptions DocumentOptions(const ConversionOptions& batch, std::string_view file);
 
 }  // namespace quorin

@@ -21,8 +21,8 @@ constexpr auto kEscapes = [] {
 
 }  // namespace
 
-DocumentReader::DocumentReader(const ConversionOptions& options)
-    : rightToLeft(options.rightToLeftDocument != 0), options(options) {}
+DocumentReader::DocumentReader(const ConversionOptions& options, const CancelRequest& cancel)
+    : rightToLeft(options.rightToLeftDocument != 0), options(options), cancel(cancel) {}
 
 // A copy converts a sub-document: it keeps the fonts, page, columns, field
 // depth and direction, but starts without a script, size attribute, text marks
@@ -47,7 +47,8 @@ DocumentReader::DocumentReader(const DocumentReader& other)
       outputBudget(other.outputBudget),
       reversedTextDepth(other.reversedTextDepth),
       writesMarkEntry(other.writesMarkEntry),
-      options(other.options) {}
+      options(other.options),
+      cancel(other.cancel) {}
 
 const DocumentReader::CodeTable& DocumentReader::Codes() {
     static const CodeTable table = [] {
@@ -172,7 +173,7 @@ void DocumentReader::RunDocument(CodeView initialCodes, CodeView documentArea, R
     // Open marks read their text from the last stream walked, so it lives
     // until the run is finished.
     std::string joined;
-    if (!options.CancelRequested()) {
+    if (!cancel.Requested()) {
         if (cursor == initialCodes.size()) {
             cursor = Walk(documentArea, 0, out, tracker, cursor, false);
         } else {
@@ -189,7 +190,7 @@ void DocumentReader::RunDocument(CodeView initialCodes, CodeView documentArea, R
 size_t DocumentReader::Walk(const CodeView& stream, size_t cursor, RtfSink& out, ProgressTracker* tracker,
                             size_t trackerOffset, bool wholeUnitsOnly) {
     const size_t end = stream.size();
-    while (cursor < end && !options.CancelRequested()) {
+    while (cursor < end && !cancel.Requested()) {
         if (IsText(static_cast<uint8_t>(stream[cursor])) && PlainTextNeedsNoRules()) {
             WriteTextRun(stream, cursor, out, tracker, trackerOffset);
             continue;

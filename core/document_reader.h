@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/cancel_request.h"
 #include "core/code_view.h"
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
@@ -37,7 +38,7 @@ public:
     // this write nothing, so a small file cannot demand unbounded output.
     static constexpr int kMaxNestingDepth = 8;
 
-    explicit DocumentReader(const ConversionOptions& options);
+    DocumentReader(const ConversionOptions& options, const CancelRequest& cancel);
     DocumentReader(const DocumentReader& other);  // for sub-documents: see .cpp
     DocumentReader& operator=(const DocumentReader&) = delete;
     virtual ~DocumentReader() = default;
@@ -197,6 +198,7 @@ public:
 
 protected:
     const ConversionOptions& options;
+    const CancelRequest& cancel;  // of the whole conversion, shared by every copy
 
     // Handles the unit at cursor: frames it, advances cursor (always by at
     // least one byte) and appends its RTF to out. Returns false when the run

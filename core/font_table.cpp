@@ -58,8 +58,8 @@ void AppendFont(RtfBuffer& piece, size_t number, std::string_view controls, std:
 
 }  // namespace
 
-void WriteFontTable(RtfBuffer& fontList, RtfBuffer& namePool, RtfBuffer& piece,
-                    const ConversionOptions& options, FontResolver* fonts) {
+void WriteFontTable(RtfBuffer& fontList, RtfBuffer& namePool, RtfBuffer& piece, const CancelRequest& cancel,
+                    FontResolver* fonts) {
     piece = "{\\fonttbl";
     const size_t records = std::min(fontList.size() / kRecordSize, kMostRecords);
     std::map<std::string, FontSubstitutes> answers;  // each name is asked for once
@@ -71,7 +71,7 @@ void WriteFontTable(RtfBuffer& fontList, RtfBuffer& namePool, RtfBuffer& piece,
         auto known = answers.find(name);
         if (known == answers.end()) {
             FontSubstitutes faces = fonts ? fonts->LookupSubstitutes(name) : FontSubstitutes{name, name, name};
-            if (options.CancelRequested()) break;
+            if (cancel.Requested()) break;
             known = answers.emplace(name, std::move(faces)).first;
         }
         const FontSubstitutes& faces = known->second;

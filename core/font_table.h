@@ -2,7 +2,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 #include "core/font_resolver.h"
 #include "core/rtf_buffer.h"
 
@@ -18,8 +18,8 @@ inline constexpr std::array<std::string_view, 10> kFontScriptNames = {
 // then empties both packets. WordPerfect font i becomes RTF fonts i (Latin),
 // 1000 + i (Hebrew) and 2000 + i (Arabic). A null `fonts` lets every
 // WordPerfect name stand for itself in all three scripts. Stops after the
-// lookup that leaves a cancel request, keeping the lines written so far.
-void WriteFontTable(RtfBuffer& fontList, RtfBuffer& namePool, RtfBuffer& piece,
-                    const ConversionOptions& options, FontResolver* fonts);
+// lookup after which `cancel` is requested, keeping the lines written so far.
+void WriteFontTable(RtfBuffer& fontList, RtfBuffer& namePool, RtfBuffer& piece, const CancelRequest& cancel,
+                    FontResolver* fonts);
 
 }  // namespace quorin

@@ -33,7 +33,7 @@ void AppendName(std::string_view name, RtfBuffer& out) {
 }  // namespace
 
 void WriteStyleEntries(const RtfBuffer& packet, RtfBuffer& piece, const ConversionOptions& options,
-                       OutputBudget* budget) {
+                       const CancelRequest& cancel, OutputBudget* budget) {
     const int8_t kind = packet.SignedAt(21);  // a packet shorter than 21 bytes is refused
     const RtfBuffer rawName(std::string_view(packet).substr(0, packet.find('\0')));
     RtfBuffer name;
@@ -58,7 +58,7 @@ void WriteStyleEntries(const RtfBuffer& packet, RtfBuffer& piece, const Conversi
 
     // The style's codes become its formatting: run A for the style, runs B
     // and C (the codes that end it) for its hidden partner.
-    DocumentReader reader(options);
+    DocumentReader reader(options, cancel);
     reader.outputBudget = budget;
     RtfBuffer formatting, endFormatting;
     reader.Run(runA, formatting, nullptr, false);

@@ -28,7 +28,7 @@ void TableReader::ConvertTable(const CodeView& stream, size_t& cursor, RtfBuffer
     OnTableDefinition(RtfBuffer(std::string_view(stream).substr(cursor, length)), out);
     cursor += length;
 
-    while (cursor < stream.size() && !tableDone && !options.CancelRequested()) {
+    while (cursor < stream.size() && !tableDone && !cancel.Requested()) {
         // A table that runs into the next one ends there; the caller hands the
         // next one over to a reader of its own.
         if (IsTableDefinition(stream, cursor)) break;

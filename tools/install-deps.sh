@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with --test, testing) needs,
+# Installs the Debian packages that building (with --package, building the
+# Debian package; with --test, testing, the package's checks included) needs,
 # when they are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
           qt6-translations-l10n libqt6svg6 libfontconfig-dev fontconfig help2man)
+if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
+  packages+=(dpkg-dev file librsvg2-bin)
+fi
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
+  packages+=(lintian appstream libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core
              parallel poppler-utils abiword xvfb xdotool desktop-file-utils)
 fi

@@ -9,8 +9,8 @@
 namespace quorin {
 
 DialogFontResolver::DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                                       ConversionOptions& options, QWidget* parent, const FontMatcher* matcher)
-    : map_(map), catalog_(catalog), matcher_(matcher), messages_(messages), options_(options), parent_(parent) {}
+                                       CancelRequest& cancel, QWidget* parent, const FontMatcher* matcher)
+    : map_(map), catalog_(catalog), matcher_(matcher), messages_(messages), cancel_(cancel), parent_(parent) {}
 
 FontSubstitutes DialogFontResolver::LookupSubstitutes(const std::string& wordPerfectName) {
     return LookupSubstitutesFor({}, wordPerfectName);
@@ -23,8 +23,8 @@ FontSubstitutes DialogFontResolver::LookupSubstitutesFor(const std::string& docu
     // Font names are bytes of the document; Latin-1 keeps every byte distinct.
     QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));
     FontChoice choice = map_.Lookup(key);
-    if (!choice.Complete() && !options_.CancelRequested()) {
-        CFontSelectDialog dialog(map_, catalog_, messages_, options_, parent_, matcher_);
+    if (!choice.Complete() && !cancel_.Requested()) {
+        CFontSelectDialog dialog(map_, catalog_, messages_, cancel_, parent_, matcher_);
         choice = dialog.Ask(key, QString::fromStdString(documentPath));
     }
     return {choice.english.toStdString(), choice.hebrew.toStdString(), choice.arabic.toStdString()};

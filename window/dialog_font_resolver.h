@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 #include "core/font_resolver.h"
 #include "fonts/font_catalog.h"
 #include "fonts/font_map.h"
@@ -20,7 +20,7 @@ class DialogFontResolver : public FontResolver {
 public:
     // matcher: the system's substitutes the dialog may preselect; null for none.
     DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                       ConversionOptions& options, QWidget* parent, const FontMatcher* matcher = nullptr);
+                       CancelRequest& cancel, QWidget* parent, const FontMatcher* matcher = nullptr);
 
     FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override;
     // The dialog names the document that asks.
@@ -31,7 +31,7 @@ private:
     const FontCatalog& catalog_;
     const FontMatcher* matcher_;
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     QPointer<QWidget> parent_;
 };
 

@@ -46,8 +46,8 @@ void SelectBestPrefix(QListWidget* list, const QString& text) {
 }  // namespace
 
 CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                                     ConversionOptions& options, QWidget* parent, const FontMatcher* matcher)
-    : QDialog(parent), map_(map), matcher_(matcher), messages_(messages), options_(options), faces_(catalog.Faces()) {
+                                     CancelRequest& cancel, QWidget* parent, const FontMatcher* matcher)
+    : QDialog(parent), map_(map), matcher_(matcher), messages_(messages), cancel_(cancel), faces_(catalog.Faces()) {
     filter_ = map_.FontType();
     language_ = map_.FontLanguage();
     BuildForm();
@@ -260,7 +260,7 @@ void CFontSelectDialog::accept() {
 
 // Cancel, Escape and the close box all come here.
 void CFontSelectDialog::reject() {
-    if (ConfirmCancel(messages_, options_)) QDialog::reject();
+    if (ConfirmCancel(messages_, cancel_)) QDialog::reject();
 }
 
 bool AskDeleteFontMap(QWidget* parent, const FontMap& map) {

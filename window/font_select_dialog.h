@@ -3,7 +3,7 @@
 #include <QList>
 
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 #include "fonts/font_catalog.h"
 #include "fonts/font_lists.h"
 #include "fonts/font_map.h"
@@ -30,7 +30,7 @@ class CFontSelectDialog : public QDialog {
 public:
     // matcher: the system's substitutes; null for none.
     CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                      ConversionOptions& options, QWidget* parent = nullptr, const FontMatcher* matcher = nullptr);
+                      CancelRequest& cancel, QWidget* parent = nullptr, const FontMatcher* matcher = nullptr);
 
     // Asks for the substitutes of a font key that the document at `document`
     // uses (empty: not said), modally, starting from the map's entries; on
@@ -65,7 +65,7 @@ private:
     const FontMap& map_;
     const FontMatcher* matcher_;
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     QList<InstalledFace> faces_;
     QString fontKey_;
     FontChoice stored_;

@@ -11,8 +11,8 @@
 
 namespace quorin {
 
-CProgressDlg::CProgressDlg(UserMessages& messages, ConversionOptions& options, QWidget* owner)
-    : QDialog(owner), messages_(messages), options_(options) {
+CProgressDlg::CProgressDlg(UserMessages& messages, CancelRequest& cancel, QWidget* owner)
+    : QDialog(owner), messages_(messages), cancel_(cancel) {
     setWindowTitle(tr("Converting..."));
     setWindowModality(Qt::ApplicationModal);
     // No help or close-less frame tricks: the close box asks like Cancel does.
@@ -94,7 +94,7 @@ void CProgressDlg::OnCancel() {
     // A second click while the question is up must not ask again.
     if (asking_) return;
     asking_ = true;
-    if (ConfirmCancel(messages_, options_)) cancelled_ = true;
+    if (ConfirmCancel(messages_, cancel_)) cancelled_ = true;
     asking_ = false;
 }
 

@@ -4,7 +4,7 @@
 #include "app/batch_progress.h"
 #include "app/progress_bar.h"
 #include "app/user_messages.h"
-#include "core/conversion_options.h"
+#include "core/cancel_request.h"
 
 class QLabel;
 class QProgressBar;
@@ -21,7 +21,7 @@ class CProgressDlg : public QDialog, public BatchProgressView {
     Q_OBJECT
 
 public:
-    CProgressDlg(UserMessages& messages, ConversionOptions& options, QWidget* owner);
+    CProgressDlg(UserMessages& messages, CancelRequest& cancel, QWidget* owner);
 
     void SetRange(int32_t lower, int32_t upper) override;
     void SetStep(int32_t step) override;
@@ -47,7 +47,7 @@ private:
     void ShowElidedName();
 
     UserMessages& messages_;
-    ConversionOptions& options_;
+    CancelRequest& cancel_;
     ProgressBar model_;
     bool cancelled_ = false;
     bool asking_ = false;

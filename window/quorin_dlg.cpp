@@ -280,7 +280,6 @@ void CQuorinDlg::OfferTips() {
 void CQuorinDlg::Convert() {
     if (Busy()) return;
     summary_->clear();
-    options_.cancelRequest = 0;
     options_.convertToWord = wordBox_->isChecked();
     options_.reverseParentheses = parenthesesBox_->isChecked();
     options_.reverseTabAlignment = tabBox_->isChecked();
@@ -309,10 +308,11 @@ void CQuorinDlg::Convert() {
 // Cancel answers at once; its questions (message boxes, the font dialog) are
 // asked here on the window's thread while it waits.
 BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const std::string& folder) {
+    CancelRequest cancel;  // of this batch: the progress dialog, a message box or the font dialog sets it
     // Every question of the batch, its cancel question included, pauses it.
     GuiThreadQuestions questions(this, &pause_);
     GuiThreadMessages messages(questions, *messages_);
-    CProgressDlg progress(messages, options_, this);
+    CProgressDlg progress(messages, cancel, this);
     progress_ = &progress;
     body_->setEnabled(false);
     menuBar_->setEnabled(false);
@@ -320,7 +320,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::unique_ptr<FontResolver> dialogFonts;
     FontResolver* fonts = fonts_;
     if (!fonts) {
-        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, options_, this, &matcher_);
+        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, cancel, this, &matcher_);
         fonts = dialogFonts.get();
     }
     GuiThreadFonts threadFonts(questions, *fonts);
@@ -333,8 +333,8 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     QEventLoop loop;
     std::thread batch([&] {
         try {
-            WordExporter word(engine, messages, options_);
-            BatchServices services{options_, messages, &view, &threadFonts, &word, &summary, &pause_};
+            WordExporter word(engine, messages, options_, cancel);
+            BatchServices services{options_, cancel, messages, &view, &threadFonts, &word, &summary, &pause_};
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;
@@ -347,7 +347,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     batch.join();
     // Yes to a cancel question the batch did not wait for (it had just
     // ended) still cancels: the person was told the work would stop.
-    if (options_.CancelRequested() && !outcome.cancelled) {
+    if (cancel.Requested() && !outcome.cancelled) {
         messages_->Show(CanceledMessage());
         outcome.cancelled = true;
     }

@@ -96,7 +96,7 @@ bool RenderAll(const QDir& folder, const QString& suffix) {
     quorin::FontMap map;
     quorin::FontconfigCatalog catalog;
     NoMessages messages;
-    quorin::ConversionOptions options;
+    quorin::CancelRequest cancel;
     // A user's folders, not those of the machine that renders them; one of them in Hebrew.
     const QString hebrewDocument = QStringLiteral("/home/dana/מסמכים/ישנים/מכתב.wp");
 
@@ -104,7 +104,7 @@ bool RenderAll(const QDir& folder, const QString& suffix) {
     window.findChild<QLineEdit*>(quorin::kOutputFolderName)->setText(QStringLiteral("/home/dana/Documents"));
     shots.Save(window, QStringLiteral("quorin_dlg"));
 
-    quorin::CProgressDlg progress(messages, options, nullptr);
+    quorin::CProgressDlg progress(messages, cancel, nullptr);
     progress.setWindowModality(Qt::NonModal);
     progress.SetRange(0, 40);
     progress.SetStep(1);
@@ -113,7 +113,7 @@ bool RenderAll(const QDir& folder, const QString& suffix) {
     shots.Save(progress, QStringLiteral("progress_dlg"));
 
     quorin::FontconfigMatcher matcher;
-    quorin::CFontSelectDialog fontDialog(map, catalog, messages, options, nullptr, &matcher);
+    quorin::CFontSelectDialog fontDialog(map, catalog, messages, cancel, nullptr, &matcher);
     fontDialog.Prepare(QStringLiteral("Times"), {}, hebrewDocument);
     shots.Save(fontDialog, QStringLiteral("font_select_dialog"));
 

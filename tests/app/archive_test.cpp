@@ -112,8 +112,9 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     // Cancel in the message of b.wp, confirmed.
     CancellingMessages messages;
     ConversionOptions options;
+    CancelRequest cancel;
     BatchReport report(folder / "r.csv");
-    BatchServices services{options, messages, nullptr, nullptr, nullptr, &report};
+    BatchServices services{options, cancel, messages, nullptr, nullptr, nullptr, &report};
     ConvertFiles(SplitInputList(folder / "a.wp|" + folder / "b.wp|" + folder / "c.wp|" + folder / "d.wp"),
                  folder / "out", services, {2, false});
     ASSERT_TRUE(report.Finish());

@@ -92,6 +92,8 @@ TEST(CommandFaults, EachLineGivesItsStatusMessagesAndFiles) {
         {"a named file that is missing", {"-f", "gone.wp", "-o", "-"}, 1, "Can't find file(s) \"gone.wp\"!\n", none},
         {"a named folder", {"-f", "docs", "-o", "-"}, 1,
          "\"docs\" is a folder: -R converts the files in its tree!\n", none},
+        {"a named empty file", {"-f", "empty.wp", "-o", "-"}, 1,
+         "\"empty.wp\" is empty: there is nothing to convert!\n", none},
         {"documents asked for without LibreOffice", {"a.wp", "bad.wp", "-o", "out", "--to", "pdf,odt", "--fallback"}, 1,
          "Error! LibreOffice (soffice) is needed to write PDF/A documents and OpenDocument texts, and it was not "
          "found: the RTF files are kept.\n"
@@ -268,6 +270,35 @@ TEST(CommandFaults, SignalsCancelCleanlyAtAnyMoment) {
             EXPECT_TRUE(ReadFile(folder / (out + "/" + name)) == expected) << name << " is not complete";
         }
     }
+}
+
+// A signal that comes before quorin could set its handlers (here held back
+// by the program that starts it) is still a cancel; one that the starter
+// ignores (nohup) stays ignored.
+TEST(CommandFaults, SignalsBeforeStartUpCancelAndIgnoredOnesStayIgnored) {
+    TemporaryFolder folder;
+    WriteFile(folder / "a.wp", kLetter);
+    const std::vector<std::string> termPending = {
+        "/usr/bin/perl", "-MPOSIX", "-e",
+        "sigprocmask(SIG_BLOCK, POSIX::SigSet->new(SIGTERM)); kill 'TERM', $$; exec @ARGV or exit 99"};
+    QuorinRun early = FinishQuorin(StartQuorin(folder.Path(), {"a.wp", "-o", "early"}, {}, {}, termPending));
+    EXPECT_EQ(early.status, 128 + SIGTERM);
+    EXPECT_EQ(early.err, kCanceled);
+    EXPECT_FALSE(Exists(folder / "early/a.wp.rtf"));
+
+    std::string body;
+    for (int i = 0; i < 20000; ++i) body += "The quick brown fox jumps over the lazy dog.\n";
+    WriteFile(folder / "big.wp", WpDocument().Body(body).Build());
+    std::vector<std::string> arguments(40, "big.wp");
+    arguments.insert(arguments.end(), {"-o", "out", "-j", "1", "--existing", "overwrite"});
+    StartedQuorin started = StartQuorin(folder.Path(), arguments, {}, {}, {"/usr/bin/nohup"});
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!Exists(folder / "out/big.wp.rtf") && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    kill(started.pid, SIGHUP);
+    QuorinRun ignored = FinishQuorin(started);
+    EXPECT_EQ(ignored.status, 0) << ignored.err;
+    EXPECT_EQ(ignored.err, "");
 }
 
 }  // namespace

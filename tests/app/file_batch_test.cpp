@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <atomic>
 #include <chrono>
@@ -44,10 +45,11 @@ struct BatchFolder : ::testing::Test {
     TemporaryFolder folder;
     Recorder messages;
     ConversionOptions options;
+    CancelRequest cancel;
 
     std::string In(const std::string& name) { return folder / name; }
     std::vector<std::string> Discovered(const std::string& list, int* count = nullptr) {
-        FileBatch batch(SplitInputList(list), folder / "out", messages, options);
+        FileBatch batch(SplitInputList(list), folder / "out", messages, cancel);
         int found = batch.Discover();
         if (count) *count = found;
         std::vector<std::string> names;
@@ -55,7 +57,7 @@ struct BatchFolder : ::testing::Test {
         return names;
     }
     BatchOutcome Convert(const std::string& list, int jobs = 1, BatchProgressView* progress = nullptr) {
-        BatchServices services{options, messages, progress};
+        BatchServices services{options, cancel, messages, progress};
         return ConvertFiles(SplitInputList(list), folder / "out", services, {jobs, false});
     }
 };
@@ -96,7 +98,7 @@ TEST_F(BatchFolder, EveryInputGetsOneRecord) {
     std::filesystem::create_directory(folder / "out");
     WriteFile(folder / "out/c.wp.rtf", "earlier");
     RecordList list;
-    BatchServices services{options, messages, nullptr, nullptr, nullptr, &list};
+    BatchServices services{options, cancel, messages, nullptr, nullptr, nullptr, &list};
     ConvertFiles({In("a.wp"), In("none.wp"), In("b.wp"), In("c.wp")}, folder / "out", services);
     EXPECT_EQ(list.Summary(), "1 1 -\n0 0 out\n2 1 -\n3 0 out backup\n");
     EXPECT_EQ(list.records[0].message, "Can't find file(s) \"" + In("none.wp") + "\"!\n");
@@ -136,7 +138,7 @@ TEST_F(BatchFolder, RelativeNamesBecomeAbsoluteAndOutputNamesAppendRtf) {
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
     for (const std::string& output : {folder / "out", folder / "out/", std::string("./x/../out")}) {
-        FileBatch batch({"./a.wp"}, output, messages, options);
+        FileBatch batch({"./a.wp"}, output, messages, cancel);
         ASSERT_EQ(batch.Discover(), 1);
         ASSERT_EQ(batch.NextFile(), FileBatch::kTaken);
         EXPECT_EQ(batch.InputPath(), In("a.wp"));
@@ -177,7 +179,7 @@ TEST_F(BatchFolder, NoFreeBackupNameSkipsTheFileAndKeepsEverything) {
 TEST_F(BatchFolder, FileThatVanishedIsReportedAndTheBatchGoesOn) {
     WriteFile(In("a.wp"), kDocument);
     WriteFile(In("b.wp"), kDocument);
-    FileBatch batch({In("*.wp")}, folder / "out", messages, options);
+    FileBatch batch({In("*.wp")}, folder / "out", messages, cancel);
     ASSERT_EQ(batch.Discover(), 2);
     unlink(In("a.wp").c_str());
     EXPECT_EQ(batch.NextFile(), FileBatch::kVanished);
@@ -243,6 +245,36 @@ struct ProgressRecorder : BatchProgressView {
     void Close() override { closed = true; }
 };
 
+// The font dialog's Cancel, given while a document asks for its first font,
+// stops that document there: no question about its next font follows, on
+// this thread or on workers.
+TEST_F(BatchFolder, CancelWhileAskingForAFontAsksNoMore) {
+    std::string fontList(2 * 86, '\0');
+    fontList[86 + 18] = 6;  // the second record names "Beta", at offset 6 of the pool
+    const std::string document =
+        WpDocument().Packet(2, fontList).Packet(7, std::string("Alpha\0Beta\0", 11)).Body("Hi").Build();
+    struct CancellingFonts : FontResolver {
+        explicit CancellingFonts(CancelRequest& c) : cancel(c) {}
+        FontSubstitutes LookupSubstitutes(const std::string& name) override {
+            if (name != "Alpha") ++othersAsked;
+            cancel.Request();
+            return {name, name, name};
+        }
+        CancelRequest& cancel;
+        std::atomic<int> othersAsked{0};
+    };
+    for (int jobs : {1, 3}) {
+        for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(In(name), document);
+        CancelRequest cancel;
+        CancellingFonts fonts(cancel);
+        BatchServices services{options, cancel, messages, nullptr, &fonts};
+        BatchOutcome outcome = ConvertFiles({In("*.wp")}, folder / "out", services, {jobs, false});
+        EXPECT_TRUE(outcome.cancelled) << jobs;
+        EXPECT_EQ(fonts.othersAsked, 0) << jobs;
+        EXPECT_FALSE(Exists(folder / "out")) << jobs;
+    }
+}
+
 TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
     std::string body;
     for (int i = 0; i < 5000; ++i) body += "Some text of a longer letter.\n";
@@ -288,7 +320,7 @@ TEST_F(BatchFolder, NoFileStartsAndNothingIsCommittedWhileAQuestionIsOpen) {
             HoldingFonts fonts;
             if (fromTheStart) pause.Hold();
             else fonts.pause = &pause;
-            BatchServices services{options, messages, nullptr, &fonts, nullptr, nullptr, &pause};
+            BatchServices services{options, cancel, messages, nullptr, &fonts, nullptr, nullptr, &pause};
             BatchOutcome outcome;
             std::thread batch([&] { outcome = ConvertFiles({In("*.wp")}, folder / "out", services, {jobs, false}); });
             // The batch's own thread, and each worker with a file still to start.

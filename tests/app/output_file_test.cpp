@@ -170,7 +170,8 @@ TEST(OutputNames, CancelWithSeveralJobsLeavesNoTemporaryFile) {
     WriteFile(folder / "b.wp", "not a document");
     CancellingMessages messages;
     ConversionOptions options;
-    BatchServices services{options, messages, nullptr};
+    CancelRequest cancel;
+    BatchServices services{options, cancel, messages, nullptr};
     BatchOutcome outcome = ConvertFiles({folder / "*.wp"}, folder / "out", services, {4, false});
     OutputFile::UseNamedFilesOnly(false);
     EXPECT_TRUE(outcome.cancelled);

@@ -14,7 +14,7 @@ namespace {
 TEST(Limits, OutputBudgetIsSharedByNestedRuns) {
     ConversionOptions options;
     OutputBudget budget{1000};
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     reader.outputBudget = &budget;
     // Each note number writes 18 bytes for one byte of input.
     RtfBuffer stream(std::string(40, '\x8D')), out;
@@ -46,7 +46,7 @@ TEST(Limits, FontTableAsksOnceANameAndCutsEndlessNames) {
     RtfBuffer list(std::string(1200 * 86, '\0')), pool(std::string(70000, 'x')), piece;
     ConversionOptions options;
     CountingResolver resolver;
-    WriteFontTable(list, pool, piece, options, &resolver);
+    WriteFontTable(list, pool, piece, kNeverCancelled, &resolver);
     EXPECT_EQ(resolver.lookups, 1);
     const std::string line = "{\\f0\\froman\\fcharset0\\cpg1252 " + std::string(255, 'x') + ";}\n";
     EXPECT_EQ(piece.substr(9, line.size()), line);

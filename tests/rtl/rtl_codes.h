@@ -15,15 +15,6 @@ inline std::string Reversed(std::string_view text, int subfunction = 2) {
     return Variable(0xD8, static_cast<uint8_t>(subfunction), std::string(2, '\0') + std::string(text) + '\0');
 }
 
-// Font change (0xD1 subfunction 1) to `font` with the size word (fiftieths of a point) at offset 5.
-inline std::string FontChange(int font, int sizeWord) {
-    std::string fields(40, '\0');
-    fields[29 - 4] = static_cast<char>(font);
-    fields[5 - 4] = static_cast<char>(sizeWord & 0xFF);
-    fields[6 - 4] = static_cast<char>(sizeWord >> 8);
-    return Variable(0xD1, 1, fields);
-}
-
 // Justification (0xD0 subfunction 6).
 inline std::string Justification(int value) { return VariableWithByteAt(0xD0, 6, 5, value); }
 

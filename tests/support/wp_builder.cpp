@@ -94,7 +94,7 @@ std::string ConvertFile(const std::string& file) {
 }
 
 std::string ConvertBody(std::string_view codes, const ConversionOptions& options) {
-    DocumentReader reader(options);
+    DocumentReader reader(options, kNeverCancelled);
     RtfBuffer stream{std::string(codes)}, out;
     reader.Run(stream, out, nullptr, false);
     return out;

@@ -6,10 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/cancel_request.h"
 #include "core/conversion_options.h"
 #include "core/rtf_buffer.h"
 
 namespace quorin::test {
+
+// For readers and tables that run outside a batch.
+inline const CancelRequest kNeverCancelled;
 
 // Bytes from a list of numbers: Bytes({0xC3, 12}).
 std::string Bytes(std::initializer_list<int> values);

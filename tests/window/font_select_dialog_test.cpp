@@ -38,7 +38,7 @@ class FontDialog : public testing::Test {
 protected:
     void Open(const QString& key, const FontChoice& stored = {}, const FontCatalog* faces = nullptr,
               const FontMatcher* matcher = nullptr, const QString& document = {}) {
-        dialog = std::make_unique<CFontSelectDialog>(map, faces ? *faces : catalog, messages, options, nullptr, matcher);
+        dialog = std::make_unique<CFontSelectDialog>(map, faces ? *faces : catalog, messages, cancel, nullptr, matcher);
         dialog->Prepare(key, stored, document);
         test::ShowActive(*dialog);
     }
@@ -59,7 +59,7 @@ protected:
     FontMap map{test::FreshSettingsFile()};
     FakeCatalog catalog;
     test::MessageRecorder messages;
-    ConversionOptions options;
+    CancelRequest cancel;
     std::unique_ptr<CFontSelectDialog> dialog;
 };
 
@@ -196,7 +196,7 @@ TEST_F(FontDialog, TabGoesThroughTheControlsInTheFormsOrder) {
 class DialogResolver : public FontDialog {
 protected:
     FontSubstitutes Lookup(const std::string& name) { return resolver.LookupSubstitutes(name); }
-    DialogFontResolver resolver{map, catalog, messages, options, nullptr};
+    DialogFontResolver resolver{map, catalog, messages, cancel, nullptr};
 };
 
 TEST_F(DialogResolver, OkStoresTheChoiceTheFilterAndTheLanguage) {
@@ -216,7 +216,7 @@ TEST_F(DialogResolver, OkStoresTheChoiceTheFilterAndTheLanguage) {
     EXPECT_EQ(map.Lookup("Times"), FontChoice({"Arial (Western)", "Arial (Hebrew)", "Traditional Arabic (Arabic)"}));
     EXPECT_EQ(map.FontLanguage(), kArabicLanguage);
     EXPECT_EQ(map.FontType(), kWindowsCompatibleFonts);
-    EXPECT_FALSE(options.CancelRequested());
+    EXPECT_FALSE(cancel.Requested());
 
     // Now the map answers alone.
     bool shown = false;
@@ -239,7 +239,7 @@ TEST_F(DialogResolver, CancelAsksFirstAndYesCancelsWithoutStoring) {
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
-    EXPECT_TRUE(options.CancelRequested());
+    EXPECT_TRUE(cancel.Requested());
     EXPECT_EQ(answer.english, "Arial (Western)");
     EXPECT_EQ(answer.hebrew, "");
     EXPECT_EQ(map.Lookup("Courier"), FontChoice({"Arial (Western)", "", ""}));

@@ -508,8 +508,8 @@ TEST_F(MainWindow, DroppedFilesFillTheNames) {
 // files of 20 steps, half of the second file done, is half the bar.
 TEST(ProgressDialog, ShowsTheFileAndThePercentage) {
     MessageRecorder messages;
-    ConversionOptions options;
-    CProgressDlg progress(messages, options, nullptr);
+    CancelRequest cancel;
+    CProgressDlg progress(messages, cancel, nullptr);
     EXPECT_FALSE(progress.isVisible());
     progress.ShowFileName("/home/dana/Letters/a.wp");
     EXPECT_TRUE(progress.isVisible());

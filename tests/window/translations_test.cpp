@@ -133,7 +133,7 @@ struct SomeFonts : FontCatalog {
 // Each dialog of the window, made afresh in the language in force.
 struct Dialogs {
     test::MessageRecorder messages;
-    ConversionOptions options;
+    CancelRequest cancel;
     FontMap map{test::FreshSettingsFile()};
     SomeFonts fonts;
 
@@ -141,13 +141,13 @@ struct Dialogs {
         return {
             {"main window", [] { return std::make_unique<CQuorinDlg>(); }},
             {"progress", [this] {
-                 auto progress = std::make_unique<CProgressDlg>(messages, options, nullptr);
+                 auto progress = std::make_unique<CProgressDlg>(messages, cancel, nullptr);
                  progress->setWindowModality(Qt::NonModal);
                  progress->ShowFileName("/home/dana/a.wp");
                  return progress;
              }},
             {"font selection", [this] {
-                 auto dialog = std::make_unique<CFontSelectDialog>(map, fonts, messages, options);
+                 auto dialog = std::make_unique<CFontSelectDialog>(map, fonts, messages, cancel);
                  dialog->Prepare(QStringLiteral("Times"), {}, QStringLiteral("/home/dana/a.wp"));
                  return dialog;
              }},
