@@ -13,12 +13,14 @@ namespace quorin {
 
 namespace {
 
-// The manual in the window's language, else in English. Installed programs
-// find it beside them (bin/../share/doc/quorin); the build tree keeps a copy
-// at the same place relative to its programs.
+// The manual in the window's language (manual_he.html beside manual.html),
+// else in English. Installed programs find it beside them
+// (bin/../share/doc/quorin); the build tree keeps a copy at the same place
+// relative to its programs.
 QString ManualFile() {
     const QStringList folders = {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/quorin")),
-                                 QStringLiteral(QUORIN_INSTALLED_DOCS), QStringLiteral(QUORIN_BUILD_DOCS)};
+                                 QFileInfo(QStringLiteral(QUORIN_INSTALLED_MANUAL)).path(),
+                                 QFileInfo(QStringLiteral(QUORIN_BUILD_MANUAL)).path()};
     QStringList names = {QStringLiteral("manual.html")};
     if (WindowLanguage() != u"en") names.prepend(QStringLiteral("manual_") + WindowLanguage() + QStringLiteral(".html"));
     for (const QString& name : names) {
