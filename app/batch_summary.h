@@ -1,24 +1,23 @@
 #pragma once
 #include <string>
+#include <vector>
 
-#include "app/file_record.h"
+#include "app/file_outcome.h"
 #include "app/message_texts.h"
 
 namespace quorin {
 
-// Counts what became of the inputs of a batch for the line shown at its end,
-// and hands every record on to the next observer.
-class BatchSummary : public BatchObserver {
-public:
-    explicit BatchSummary(BatchObserver* next = nullptr) : next_(next) {}
-    void OnFile(const FileRecord& record) override;
-    // emptyFiles: the empty files the batch passed over (they have no record).
-    std::string Line(int emptyFiles) const;
-    texts::SummaryCounts Counts(int emptyFiles) const;
+// What became of the inputs of a batch, counted for the line that ends it.
+// Files written by LibreOffice count as converted; protected documents apart
+// from the other failures.
+texts::SummaryCounts CountOutcomes(const std::vector<FileOutcome>& outcomes);
 
-private:
-    BatchObserver* next_;
-    int converted_ = 0, failed_ = 0, locked_ = 0, kept_ = 0, cancelled_ = 0;
-};
+// The line that ends a batch, counted from its outcomes: "412 converted,
+// 3 failed, 2 skipped (empty), 5 protected".
+std::string SummaryLine(const std::vector<FileOutcome>& outcomes);
+
+// Whether the batch did its job: no input failed, and some input was
+// converted or kept for its existing output.
+bool BatchSucceeded(const std::vector<FileOutcome>& outcomes);
 
 }  // namespace quorin

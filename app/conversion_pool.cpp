@@ -6,6 +6,7 @@
 
 #include "app/batch_progress.h"
 #include "app/input_file.h"
+#include "app/wordperfect_version.h"
 
 namespace quorin {
 
@@ -86,6 +87,7 @@ void ConversionPool::Submit(const std::string& inputPath, const std::string& out
 
 void ConversionPool::Work() {
     InputBuffer input;
+    CrLfSink rtf;
     std::unique_lock lock(mutex_);
     for (;;) {
         work_.wait(lock, [this] { return stopping_ || !unstarted_.empty(); });
@@ -102,7 +104,7 @@ void ConversionPool::Work() {
         lock.unlock();
         // A failure outside the guarded steps must not end the thread (and the program).
         ConvertedFile result;
-        StepFailure failure = Guarded([&] { result = Convert(*job, countSteps_ ? &job->tracker : nullptr, input); });
+        StepFailure failure = Guarded([&] { result = Convert(*job, countSteps_ ? &job->tracker : nullptr, input, rtf); });
         if (failure != StepFailure::kNone) {
             result = ConvertedFile{};
             result.opened = true;
@@ -115,7 +117,9 @@ void ConversionPool::Work() {
     }
 }
 
-ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, InputBuffer& bytes) {
+// The document's RTF is finished here, on the thread that converted it, so
+// that the batch only has to name the file.
+ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, InputBuffer& bytes, CrLfSink& rtf) {
     ConvertedFile file;
     InputFile input(job.path);
     if (!input.IsOpen()) {
@@ -123,43 +127,29 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
         return file;
     }
     file.opened = true;
-    file.output = SpareOutput();
-    file.output->Begin(job.folder);
+    file.output = TemporaryFile(job.folder);
+    rtf.Begin(file.output);
     std::string_view document;
     file.step.failure = Guarded([&] { document = input.Read(bytes); });
     std::optional<DocumentFonts> fonts;
     if (fonts_) fonts.emplace(*fonts_, job.path);
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(document, *file.output, file.message, tracker, options_, cancel_,
-                                fonts ? &*fonts : nullptr);
+        file.step = ConvertStep(document, rtf, file.message, tracker, options_, cancel_, fonts ? &*fonts : nullptr);
+    if (file.step.refusal == Refusal::kNotWordPerfect || file.step.refusal == Refusal::kNotStandard)
+        file.otherVersion = IsOtherWordPerfectVersion(document);
     // A document that did not convert leaves no temporary file behind.
-    if (file.step.failure != StepFailure::kNone || file.step.result != 0) file.output->Discard();
-    return file;
-}
-
-std::unique_ptr<OutputFile> ConversionPool::SpareOutput() {
-    {
-        std::lock_guard lock(mutex_);
-        if (!spareOutputs_.empty()) {
-            std::unique_ptr<OutputFile> spare = std::move(spareOutputs_.back());
-            spareOutputs_.pop_back();
-            return spare;
-        }
+    if (file.step.failure != StepFailure::kNone || file.step.result != 0 || !rtf.Finish()) {
+        file.writeError = rtf.Error();
+        file.output.Discard();
     }
-    return std::make_unique<OutputFile>();
-}
-
-void ConversionPool::Recycle(std::unique_ptr<OutputFile> output) {
-    if (!output) return;
-    output->Discard();
-    std::lock_guard lock(mutex_);
-    spareOutputs_.push_back(std::move(output));
+    rtf.Drop();
+    return file;
 }
 
 ConvertedFile ConversionPool::TakeOldest(const std::function<void()>& waiting) {
     Job& job = *jobs_.front();
     if (workers_.empty()) {
-        job.result = Convert(job, ownTracker_, ownInput_);
+        job.result = Convert(job, ownTracker_, ownInput_, ownRtf_);
     } else {
         std::unique_lock lock(mutex_);
         while (!done_.wait_for(lock, std::chrono::milliseconds(100), [&job] { return job.done; })) {

@@ -12,7 +12,8 @@
 #include "app/batch_pause.h"
 #include "app/conversion_step.h"
 #include "app/input_file.h"
-#include "app/output_file.h"
+#include "app/crlf_sink.h"
+#include "app/temporary_file.h"
 
 namespace quorin {
 
@@ -21,8 +22,10 @@ struct ConvertedFile {
     bool opened = false;    // false: nothing was read, openError says why
     std::string openError;
     ConversionStep step;    // of reading and converting
-    std::unique_ptr<OutputFile> output;  // the RTF text, whole on result 0
+    TemporaryFile output;   // the RTF file, complete on result 0 unless writeError
+    int writeError = 0;     // why writing it failed (errno)
     RtfBuffer message;      // the reason on result 255
+    bool otherVersion = false;  // refused, and a WordPerfect document of another version
 };
 
 // Reads and converts the files of a batch ahead of their turn on worker
@@ -45,9 +48,6 @@ public:
 
     // outputFolder: where the file's output goes.
     void Submit(const std::string& inputPath, const std::string& outputFolder);
-    // Takes back the output of a file taken, so that its pieces serve the
-    // next files.
-    void Recycle(std::unique_ptr<OutputFile> output);
     // Files submitted and not yet taken or dropped.
     size_t Pending() const { return jobs_.size(); }
     // The result of the oldest file submitted. While it is not ready,
@@ -63,8 +63,7 @@ public:
 private:
     struct Job;
     void Work();
-    ConvertedFile Convert(const Job& job, ProgressTracker* tracker, InputBuffer& input);
-    std::unique_ptr<OutputFile> SpareOutput();
+    ConvertedFile Convert(const Job& job, ProgressTracker* tracker, InputBuffer& input, CrLfSink& rtf);
     void Retire(Job& job);
 
     const ConversionOptions& options_;
@@ -81,8 +80,9 @@ private:
     std::condition_variable done_;
     bool stopping_ = false;
     std::vector<std::thread> workers_;
-    std::vector<std::unique_ptr<OutputFile>> spareOutputs_;  // guarded by mutex_
-    InputBuffer ownInput_;  // of the files converted on the calling thread
+    // Of the files converted on the calling thread.
+    InputBuffer ownInput_;
+    CrLfSink ownRtf_;
 };
 
 }  // namespace quorin

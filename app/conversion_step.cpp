@@ -6,6 +6,21 @@
 
 namespace quorin {
 
+ReasonKind ReasonOf(const ConversionStep& step) {
+    if (step.failure == StepFailure::kOutOfMemory) return ReasonKind::kOutOfMemory;
+    if (step.failure == StepFailure::kRaised) return ReasonKind::kRaised;
+    if (step.result == kConverted) return ReasonKind::kNone;
+    switch (step.refusal) {
+        case Refusal::kNotWordPerfect: return ReasonKind::kNotWordPerfect;
+        case Refusal::kNotStandard: return ReasonKind::kNotStandard;
+        case Refusal::kErrorInFile: return ReasonKind::kErrorInFile;
+        case Refusal::kProtected: return ReasonKind::kProtected;
+        case Refusal::kWrongPassword: return ReasonKind::kWrongPassword;
+        case Refusal::kNone: break;
+    }
+    return ReasonKind::kRaised;
+}
+
 ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
                            const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
     ConversionStep step;
@@ -24,6 +39,9 @@ ConversionStep ConvertStep(std::string_view document, RtfSink& out, RtfBuffer& m
         step.rightToLeft = own.rightToLeftDocument != 0;
         step.result = ConvertDocument(bytes, out, message, tracker, own, cancel, fonts);
     });
+    if (step.failure == StepFailure::kNone && step.result == kNotConverted) step.refusal = HeaderRefusal(document);
+    if (step.failure == StepFailure::kNone && step.result == kProtected)
+        step.refusal = options.password.empty() ? Refusal::kProtected : Refusal::kWrongPassword;
     return step;
 }
 

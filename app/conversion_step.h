@@ -2,8 +2,10 @@
 #include <exception>
 #include <new>
 
+#include "app/file_outcome.h"
 #include "core/cancel_request.h"
 #include "core/conversion_options.h"
+#include "core/convert_document.h"
 #include "core/font_resolver.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
@@ -32,7 +34,11 @@ struct ConversionStep {
     int result = 0;  // of ConvertDocument, when failure is kNone
     StepFailure failure = StepFailure::kNone;
     bool rightToLeft = false;  // the direction the document was converted in
+    Refusal refusal = Refusal::kNone;  // why the conversion refused it, when it did
 };
+
+// Why a step that did not convert its document failed: kNone when it did.
+ReasonKind ReasonOf(const ConversionStep& step);
 
 // The conversion of one document: a pure function of its bytes, the options
 // and the font answers, safe to run on a worker thread, stopped early by the

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "app/conversion_pool.h"
+#include "app/batch_summary.h"
 #include "app/file_batch.h"
+#include "app/outcome_list.h"
 #include "app/message_texts.h"
 #include "app/read_ahead.h"
 #include "core/convert_document.h"
@@ -28,44 +30,53 @@ void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
     outcome.cancelled = true;
 }
 
-// Hands a refused document to the export engine, which writes it under the
-// output's name and tells the observer; an earlier file of that name is
-// finished first.
-// Returns how many files of the engine failed meanwhile.
-int HandOverRefused(WordExporter& engine, FileBatch& batch, FileRecord& record, std::string refusal) {
-    int failures = engine.IsPending(batch.OutputPath()) ? engine.Flush() : 0;
-    engine.ConvertRefused(batch.InputPath(), batch.OutputPath(), record, std::move(refusal));
-    return failures;
-}
-
-// The refusals of a document of another WordPerfect version or kind, which
-// the export engine may read instead.
-bool RefusedForVersion(const std::string& message) {
-    return message == "Document is not a WordPerfect 5.X Document!\n" ||
-           message == "Document is not a standard WordPerfect 5.X Document!\n";
-}
 
 }  // namespace
+
+int ResultCodeOf(const Reason& reason) {
+    switch (reason.kind) {
+        case ReasonKind::kNone: return kBatchConverted;
+        case ReasonKind::kOutOfMemory: return kBatchOutOfMemory;
+        case ReasonKind::kRaised: return kBatchRaised;
+        case ReasonKind::kVanished:
+        case ReasonKind::kOpenInput: return kBatchNotOpened;
+        case ReasonKind::kOutputNotPrepared:
+        case ReasonKind::kBackup: return kBatchOutputNotPrepared;
+        case ReasonKind::kWriteOutput: return kBatchWriteFailed;
+        case ReasonKind::kProtected:
+        case ReasonKind::kWrongPassword: return kProtected;
+        default: return kNotConverted;
+    }
+}
+
+bool BatchOutcome::AnyFailed() const {
+    for (const FileOutcome& file : files)
+        if (file.status == FileStatus::kFailed) return true;
+    return false;
+}
 
 BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std::string& outputFolder,
                           BatchServices& services, const BatchSettings& settings) {
     const ConversionOptions& options = services.options;
     CancelRequest& cancel = services.cancel;
     BatchOutcome outcome;
-    FileBatch batch(inputItems, outputFolder, services.messages, cancel, settings.recursive);
-    batch.SetObserver(services.observer);
-    WordExporter* exporter = options.convertToWord && services.word && services.word->Available() ? services.word : nullptr;
-    batch.SetExisting(settings.existing, settings.verbose,
-                      exporter ? exporter->Extensions() : std::vector<std::string>{});
-    if (services.word) services.word->ReplaceExisting(settings.existing == ExistingOutput::kOverwrite);
+    OutcomeList outcomes(services.observer);
+    FileBatch batch(inputItems, outputFolder, services.messages, cancel, outcomes, settings.recursive);
+    WordExporter* engine = services.word && services.word->Available() ? services.word : nullptr;
+    WordExporter* word = options.convertToWord ? engine : nullptr;
+    WordExporter* fallback = settings.fallback ? engine : nullptr;
+    batch.SetExisting(settings.existing, settings.verbose, word ? word->Extensions() : std::vector<std::string>{});
+    if (services.word) {
+        // A file converted again with --existing skip replaces what an
+        // earlier, interrupted run left of its documents.
+        services.word->ReplaceExisting(settings.existing != ExistingOutput::kBackup);
+        services.word->SetOutcomes(&outcomes);
+    }
     int found = batch.Discover();
-    outcome.anyFailed = batch.MissingCount() > 0;
-    outcome.emptyFiles = batch.EmptyCount();
     if (found == 0) {
-        // Every file left alone for its output is a batch that did its job.
-        bool allKept = batch.SkippedCount() > 0 && !outcome.anyFailed;
-        outcome.result = allKept ? kBatchConverted : kBatchNothingFound;
-        outcome.anyFailed = !allKept;
+        outcome.files = outcomes.Take();
+        if (!BatchSucceeded(outcome.files)) outcome.result = kBatchNothingFound;
+        if (services.word) services.word->SetOutcomes(nullptr);
         EndIfCancelled(services, outcome);
         return outcome;
     }
@@ -76,9 +87,6 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     tracker.SetStepsPerFile(kStepsPerFile);
     // Without a display the reader is spared the progress calls.
     ProgressTracker* readerTracker = view ? &tracker : nullptr;
-    WordExporter* engine = services.word && services.word->Available() ? services.word : nullptr;
-    WordExporter* word = options.convertToWord ? engine : nullptr;
-    WordExporter* fallback = settings.fallback ? engine : nullptr;
 
     // One job converts on this thread; more use worker threads, no more than
     // there are files, and keep at most two files each in memory.
@@ -98,18 +106,19 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         view->SetStep(1);
     }
 
-    // Every file taken gets one record; so do the files a cancel leaves behind.
-    FileRecord record;
+    // Every file taken gets one outcome; so do the files a cancel leaves behind.
+    FileOutcome file;
     auto settle = [&](FileStatus status) {
-        record.status = status;
-        if (services.observer) services.observer->OnFile(record);
+        file.status = status;
+        outcomes.OnFile(file);
     };
-    auto fail = [&](int result, const std::string& text, const std::string& caption = texts::kErrorCaption) {
-        record.message = text;
+    auto fail = [&](Reason reason) {
+        const std::string text = texts::ReasonText(reason);
+        const char* caption = texts::CaptionOf(reason);
+        outcome.result = ResultCodeOf(reason);
+        file.reason = std::move(reason);
         settle(FileStatus::kFailed);
         ShowError(services.messages, cancel, text, caption);
-        outcome.result = result;
-        outcome.anyFailed = true;
     };
 
     for (;;) {
@@ -117,40 +126,36 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
         WaitForAnswers(services);
         FileBatch::NextResult next = batch.NextFile();
         if (next == FileBatch::kNoneLeft) break;
-        record = FileRecord{batch.Sequence(), batch.InputPath()};
+        file = FileOutcome{batch.Sequence(), batch.InputPath()};
         tracker.AdvanceFile();
         if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
         }
+        const std::string& input = batch.InputPath();
         if (next == FileBatch::kVanished) {
             pool.DropOldest();
             showSteps();
-            fail(kBatchNotOpened, batch.ErrorText());
+            fail({ReasonKind::kVanished, input});
             continue;
         }
-        // An output that appeared since discovery (the same name earlier in
-        // this batch) is kept as well.
+        // An output that appeared since discovery, not written by this
+        // batch, is kept as well.
         if (batch.SkipTaken()) {
             pool.DropOldest();
             showSteps();
             continue;
         }
-        const std::string& input = batch.InputPath();
         if (view) view->ShowFileName(input);
-        ConvertedFile file = pool.TakeOldest(showSteps);
+        ConvertedFile converted = pool.TakeOldest(showSteps);
         showSteps();
-        if (!file.opened) {
-            fail(kBatchNotOpened, texts::WithPath(input, file.openError));
+        if (!converted.opened) {
+            fail({ReasonKind::kOpenInput, input});
             continue;
         }
-        const ConversionStep& step = file.step;
-        if (step.failure == StepFailure::kOutOfMemory) {
-            fail(kBatchOutOfMemory, texts::WithPath(input, texts::kNotEnoughMemory), texts::kMemoryCaption);
-            continue;
-        }
-        if (step.failure == StepFailure::kRaised) {
-            fail(kBatchRaised, texts::ErrorWhileConverting(input));
+        const ConversionStep& step = converted.step;
+        if (step.failure != StepFailure::kNone) {
+            fail({ReasonOf(step), input});
             continue;
         }
         outcome.result = step.result;
@@ -159,47 +164,50 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             settle(FileStatus::kCancelled);
             break;
         }
-        if (step.result != 0 && fallback && RefusedForVersion(file.message)) {
-            // Its failure, if it comes, is counted when the engine has run.
-            outcome.result = kBatchConverted;
-            if (HandOverRefused(*fallback, batch, record, texts::WithPath(input, file.message)) > 0)
-                outcome.anyFailed = true;
-            continue;
-        }
         if (step.result != 0) {
-            record.locked = step.result == kProtected;
-            fail(step.result, texts::WithPath(input, file.message));
+            file.reason = {ReasonOf(step), input};
+            if (fallback && converted.otherVersion) {
+                // Its outcome is settled when the engine has run; an earlier
+                // file of this name is finished first.
+                outcome.result = kBatchConverted;
+                if (fallback->IsPending(batch.OutputPath())) fallback->Flush();
+                fallback->ConvertRefused(input, batch.OutputPath(), std::move(file));
+                continue;
+            }
+            fail(file.reason);
             continue;
         }
-        record.direction = step.rightToLeft ? FileDirection::kRightToLeft : FileDirection::kLeftToRight;
+        file.direction = step.rightToLeft ? FileDirection::kRightToLeft : FileDirection::kLeftToRight;
         // An earlier file of this name must reach its Word document before
         // its RTF file is replaced.
-        if (engine && engine->IsPending(batch.OutputPath()) && engine->Flush() > 0) outcome.anyFailed = true;
-        if (!batch.OpenOutput()) {
-            pool.Recycle(std::move(file.output));
-            fail(kBatchOutputNotPrepared, texts::WithPath(batch.OutputPath(), batch.ErrorText()));
+        if (engine && engine->IsPending(batch.OutputPath())) engine->Flush();
+        if (Reason problem = batch.OpenOutput(); problem.kind != ReasonKind::kNone) {
+            converted.output.Discard();
+            fail(std::move(problem));
             continue;
         }
-        const bool committed = batch.CommitOutput(*file.output);
-        pool.Recycle(std::move(file.output));
-        if (!committed) {
-            fail(batch.CommitFailureCode(), texts::WithPath(batch.OutputPath(), batch.ErrorText()));
+        if (Reason problem = batch.CommitOutput(converted.output, converted.writeError);
+            problem.kind != ReasonKind::kNone) {
+            fail(std::move(problem));
             continue;
         }
-        record.output = batch.OutputPath();
-        record.backup = batch.BackupPath();
-        record.status = FileStatus::kConverted;
-        if (word) word->Export(batch.OutputPath(), record);  // tells the observer when exported
-        else settle(FileStatus::kConverted);
+        file.written = {{batch.OutputPath(), batch.BackupPath()}};
+        file.inputNow = batch.InputNow();
+        if (word) {
+            file.status = FileStatus::kConverted;
+            word->Export(batch.OutputPath(), std::move(file));  // settled when exported
+        } else {
+            settle(FileStatus::kConverted);
+        }
         if (cancel.Requested()) break;
     }
-    if (services.observer) {
-        for (size_t i = 0; i < batch.QueuedCount(); ++i)
-            services.observer->OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), "", FileStatus::kCancelled});
-    }
+    for (size_t i = 0; i < batch.QueuedCount(); ++i)
+        outcomes.OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), FileStatus::kCancelled});
     if (view) view->Close();
     WaitForAnswers(services);
-    if (engine && engine->Flush() > 0) outcome.anyFailed = true;
+    if (engine) engine->Flush();
+    if (services.word) services.word->SetOutcomes(nullptr);
+    outcome.files = outcomes.Take();
     EndIfCancelled(services, outcome);
     return outcome;
 }

@@ -5,7 +5,7 @@
 #include "app/batch_pause.h"
 #include "app/batch_progress.h"
 #include "app/existing_output.h"
-#include "app/file_record.h"
+#include "app/file_outcome.h"
 #include "app/user_messages.h"
 #include "app/word_export.h"
 #include "core/cancel_request.h"
@@ -23,7 +23,7 @@ struct BatchServices {
     BatchProgressView* progress = nullptr;  // null: no progress display
     FontResolver* fonts = nullptr;
     WordExporter* word = nullptr;           // used when options.convertToWord is set, and for fallback
-    BatchObserver* observer = nullptr;      // told what became of every input
+    BatchObserver* observer = nullptr;      // told what became of every input as it settles
     const BatchPause* pause = nullptr;      // held while the person is asked: no file starts, nothing is committed
 };
 
@@ -47,11 +47,14 @@ enum BatchResult : int {
     kBatchNothingFound = 23,
 };
 
+// The result code of a failure.
+int ResultCodeOf(const Reason& reason);
+
 struct BatchOutcome {
-    int result = kBatchConverted;  // BatchResult, or 254 / 255 from the conversion
-    bool anyFailed = false;        // any file or item failed, not only the last
+    int result = kBatchConverted;  // BatchResult, or 253 / 254 / 255 from the conversion: of the last file
     bool cancelled = false;        // the batch was cancelled and said so
-    int emptyFiles = 0;            // empty files passed over
+    std::vector<FileOutcome> files;  // one for every input, in discovery order
+    bool AnyFailed() const;
 };
 
 // Converts every file the input list names into the output folder. With

@@ -13,4 +13,9 @@ enum ExitStatus : int {
 // The most files a batch converts at once (-j, and the window's threads).
 constexpr int kMaxJobs = 1024;
 
+// The seconds one LibreOffice run may take (--timeout), and the most that
+// may be asked.
+constexpr int kDefaultTimeout = 600;
+constexpr int kMaxTimeout = 86400;
+
 }  // namespace quorin

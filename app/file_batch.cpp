@@ -18,51 +18,59 @@
 
 namespace quorin {
 
-namespace {
-
-}  // namespace
-
 FileBatch::FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-                     CancelRequest& cancel, bool recursive)
+                     CancelRequest& cancel, OutcomeList& outcomes, bool recursive)
     : messages_(messages),
       cancel_(cancel),
+      outcomes_(outcomes),
       inputItems_(std::move(inputItems)),
       outputFolder_(AbsolutePath(outputFolder)),
       recursive_(recursive) {}
-
-FileBatch::~FileBatch() = default;
 
 int FileBatch::Discover() {
     if (discovered_) return foundCount_;
     discovered_ = true;
     for (const std::string& item : inputItems_) FindItem(item);
     // A batch that converts nothing says why, once for each item; one that
-    // converts something passes over the rest quietly.
+    // converts something passes over the rest quietly (empty files with a
+    // row of their own).
     if (foundCount_ == 0 && skippedCount_ == 0) {
-        for (const auto& [item, text] : passedOver_) ReportMissing(item, text);
+        for (PassedOver& passed : passedOver_) {
+            if (passed.settled) {
+                ShowError(messages_, cancel_, texts::ReasonText(passed.reason));
+            } else {
+                Fail(nextSequence_++, passed.item, passed.reason);
+            }
+        }
     }
     return foundCount_;
 }
 
-void FileBatch::ReportMissing(const std::string& name, const std::string& text) {
-    ++missingCount_;
-    if (observer_) observer_->OnFile({nextSequence_++, name, "", FileStatus::kFailed, text, ""});
-    ShowError(messages_, cancel_, text);
+void FileBatch::Settle(FileOutcome outcome) { outcomes_.OnFile(outcome); }
+
+void FileBatch::Fail(size_t sequence, const std::string& input, Reason reason) {
+    const std::string text = texts::ReasonText(reason);
+    const char* caption = texts::CaptionOf(reason);
+    Settle({sequence, input, FileStatus::kFailed, std::move(reason)});
+    ShowError(messages_, cancel_, text, caption);
 }
 
 void FileBatch::ReportSkipped(size_t sequence, const std::string& input, const std::string& output) {
-    std::string text = texts::OutputKeptSkipping(output, input);
-    if (observer_) observer_->OnFile({sequence, input, "", FileStatus::kSkipped, showSkipped_ ? text : "", ""});
-    if (showSkipped_) messages_.Show({text, texts::kNoticeCaption, MessageIcon::kInformation, MessageButtons::kOk});
+    Reason reason{ReasonKind::kOutputExists, output, input};
+    if (showSkipped_)
+        messages_.Show({texts::ReasonText(reason), texts::kNoticeCaption, MessageIcon::kInformation, MessageButtons::kOk});
+    Settle({sequence, input, FileStatus::kSkippedExisting, std::move(reason), {{output, ""}}});
 }
 
 // With -w or --to the output kept is the documents that replace the RTF
-// file: all of them, or the file is converted again.
+// file: all of them, or the file is converted again. Only files from before
+// the batch are kept.
 std::string FileBatch::KeptOutput(const std::string& rtfPath) const {
-    if (finalExtensions_.empty()) return PathExists(rtfPath) ? rtfPath : "";
+    auto before = [this](const std::string& path) { return PathExists(path) && !outcomes_.WrittenHere(path); };
+    if (finalExtensions_.empty()) return before(rtfPath) ? rtfPath : "";
     const std::string base = rtfPath.substr(0, rtfPath.size() - 4);
     for (const std::string& extension : finalExtensions_)
-        if (!PathExists(base + "." + extension)) return "";
+        if (!before(base + "." + extension)) return "";
     return base + "." + finalExtensions_.front();
 }
 
@@ -74,16 +82,23 @@ bool FileBatch::SkipTaken() {
     return true;
 }
 
-// Queues a file found for an item, or notes why it is passed over. The reason
-// names the item as typed when the item is the file itself.
-bool FileBatch::Queue(FoundFile& match, const std::string& item, std::string& passedOver) {
+// Queues a file found for an item, or settles or notes why it is passed
+// over. The reason names the item as typed when the item is the file itself.
+bool FileBatch::Queue(FoundFile& match, const std::string& item, PassedOver& passedOver) {
     const FileKind kind = KindOfPath(match.path);
-    if (kind != FileKind::kFile) {
-        if (kind == FileKind::kEmptyFile) ++emptyCount_;
-        if (passedOver.empty()) passedOver = PassedOverText(kind, match.path == AbsolutePath(item) ? item : match.path);
+    const std::string shown = match.path == AbsolutePath(item) ? item : match.path;
+    if (kind == FileKind::kBrokenLink) {
+        Fail(nextSequence_++, match.path, {ReasonKind::kBrokenLink, shown});
         return false;
     }
-    if (match.relative.empty()) match.relative = NameOf(match.path);
+    if (kind != FileKind::kFile) {
+        Reason reason{PassedOverReason(kind), shown};
+        const bool settled = kind == FileKind::kEmptyFile;
+        if (settled) Settle({nextSequence_++, match.path, FileStatus::kSkippedEmpty, reason});
+        if (passedOver.reason.kind == ReasonKind::kNone) passedOver = {0, item, std::move(reason), settled};
+        return false;
+    }
+    if (match.relative.empty()) match.relative = std::string(NameOf(match.path));
     match.sequence = nextSequence_++;
     // Left alone now, before anything reads it, when its output is to be kept.
     if (const std::string kept = existing_ == ExistingOutput::kSkip ? KeptOutput(OutputPathOf(match)) : "";
@@ -107,8 +122,8 @@ void FileBatch::FindItem(const std::string& item) {
         std::vector<std::string> unreadable;
         matches = FindInTree(item, outputFolder_, unreadable);
         for (const std::string& folder : unreadable)
-            ReportMissing(folder, texts::WithPath(folder, texts::ErrorOpeningFile(folder)));
-    } else if (!item.empty() && stat(item.c_str(), &info) == 0) {
+            Fail(nextSequence_++, folder, {ReasonKind::kUnreadableFolder, folder});
+    } else if (!item.empty() && lstat(item.c_str(), &info) == 0) {
         matches.push_back({AbsolutePath(item), ""});
     } else if (!item.empty()) {
         glob_t found{};
@@ -118,13 +133,13 @@ void FileBatch::FindItem(const std::string& item) {
         globfree(&found);
     }
     if (matches.empty()) {
-        ReportMissing(item, texts::CantFindFiles(item));
+        Fail(nextSequence_++, item, {ReasonKind::kNotFound, item});
         return;
     }
-    std::string passedOver;
+    PassedOver passedOver{};
     bool queued = false;
     for (FoundFile& match : matches) queued = Queue(match, item, passedOver) || queued;
-    if (!queued && !passedOver.empty()) passedOver_.emplace_back(item, passedOver);
+    if (!queued && passedOver.reason.kind != ReasonKind::kNone) passedOver_.push_back(std::move(passedOver));
 }
 
 std::string FileBatch::OutputPathOf(const FoundFile& file) const {
@@ -134,16 +149,13 @@ std::string FileBatch::OutputPathOf(const FoundFile& file) const {
 FileBatch::NextResult FileBatch::NextFile() {
     if (foundFiles_.empty()) return kNoneLeft;
     inputPath_ = foundFiles_.front().path;
+    inputNow_.clear();
     sequence_ = foundFiles_.front().sequence;
     backupPath_.clear();
     outputPath_ = OutputPathOf(foundFiles_.front());
     foundFiles_.pop_front();
     struct stat info;
-    if (stat(inputPath_.c_str(), &info) != 0) {
-        errorText_ = texts::CantFindFiles(inputPath_);
-        return kVanished;
-    }
-    return kTaken;
+    return stat(inputPath_.c_str(), &info) == 0 ? kTaken : kVanished;
 }
 
 // The output folder, and with -R the folders below it, are made on demand.
@@ -154,68 +166,57 @@ bool FileBatch::OutputFolderReady() {
     return std::filesystem::is_directory(folder, error);
 }
 
-bool FileBatch::OpenOutput() {
-    errorText_.clear();
-    if (!OutputFolderReady()) {
-        SetWriteError();
-        return false;
-    }
+Reason FileBatch::OpenOutput() {
+    if (!OutputFolderReady()) return WriteError(ReasonKind::kOutputNotPrepared, errno);
     // Only a file that is there needs a backup; a name that cannot be looked
     // up (too long, a folder that cannot be searched) cannot be written either.
     struct stat info;
     const bool outputExists = lstat(outputPath_.c_str(), &info) == 0;
-    if (!outputExists && errno != ENOENT) {
-        SetWriteError();
-        return false;
-    }
+    if (!outputExists && errno != ENOENT) return WriteError(ReasonKind::kOutputNotPrepared, errno);
     // Refuse early when an existing output could not be backed up.
-    if (existing_ == ExistingOutput::kBackup && outputExists && MakeBackupName(outputPath_).empty()) {
-        SetBackupError();
-        return false;
-    }
-    return true;
+    const bool backedUp = existing_ == ExistingOutput::kBackup ||
+                          (existing_ == ExistingOutput::kSkip && finalExtensions_.empty()) ||
+                          outcomes_.WrittenHere(outputPath_);
+    if (backedUp && outputExists && MakeBackupName(outputPath_).empty())
+        return {ReasonKind::kBackup, outputPath_, inputPath_};
+    return {};
 }
 
-bool FileBatch::CommitOutput(OutputFile& written) {
-    errorText_.clear();
-    commitFailureCode_ = 21;
-    if (!written.Finish()) {
+Reason FileBatch::CommitOutput(TemporaryFile& written, int writeError) {
+    if (writeError != 0 || !written.IsOpen()) {
         written.Discard();
-        SetWriteError();
-        return false;
+        return WriteError(ReasonKind::kWriteOutput, writeError);
     }
-    if (existing_ == ExistingOutput::kOverwrite) {
-        // The old output is replaced in one step: there is never a moment
-        // without a complete file at its name.
-        if (!written.Replace(outputPath_)) {
-            written.Discard();
-            SetWriteError();
-            return false;
-        }
-        return true;
+    // The old output is replaced in one step: there is never a moment
+    // without a complete file at its name. One this batch wrote is not. With
+    // documents (-w, --to) and skip, an RTF file that is there is what an
+    // interrupted run left for this input, and is replaced too.
+    const bool earlier = outcomes_.WrittenHere(outputPath_);
+    const bool replace = existing_ == ExistingOutput::kOverwrite ||
+                         (existing_ == ExistingOutput::kSkip && !finalExtensions_.empty());
+    if (replace && !earlier) {
+        if (written.Replace(outputPath_)) return {};
+        const int error = errno;
+        written.Discard();
+        return WriteError(ReasonKind::kWriteOutput, error);
     }
     if (PathExists(outputPath_)) {
         std::string backup = MakeBackupName(outputPath_);
         if (backup.empty() || !RenameNoReplace(outputPath_, backup)) {
             written.Discard();
-            SetBackupError();
-            commitFailureCode_ = 20;
-            return false;
+            return {ReasonKind::kBackup, outputPath_, inputPath_};
         }
         backupPath_ = backup;
+        if (earlier) outcomes_.Moved(outputPath_, backup);
         // The whole input is in memory already; only its name has changed.
-        if (outputPath_ == inputPath_) inputPath_ = backup;
+        if (outputPath_ == inputPath_) inputNow_ = backup;
     }
     if (!written.Publish(outputPath_)) {
+        const int error = errno;
         written.Discard();
-        SetWriteError();
-        return false;
+        return WriteError(ReasonKind::kWriteOutput, error);
     }
-    return true;
+    return {};
 }
-
-void FileBatch::SetWriteError() { errorText_ = texts::ErrorWritingToFile(outputPath_); }
-
-void FileBatch::SetBackupError() { errorText_ = texts::ErrorBackingUpFile(outputPath_, inputPath_); }
 
 }  // namespace quorin

@@ -4,20 +4,22 @@
 #include <vector>
 
 #include "app/existing_output.h"
-#include "app/file_record.h"
-#include "app/output_file.h"
+#include "app/file_outcome.h"
+#include "app/outcome_list.h"
+#include "app/temporary_file.h"
 #include "app/tree_walk.h"
 #include "app/user_messages.h"
 #include "core/cancel_request.h"
-#include "core/rtf_buffer.h"
 
 namespace quorin {
 
 // One batch run: the input names expanded into files, and for each file its
-// output. Outputs are written to a temporary file in the output's folder (an
-// OutputFile) and put in place by CommitOutput, so a failed write never
+// output. Outputs are written to a temporary file in the output's folder (a
+// TemporaryFile) and put in place by CommitOutput, so a failed write never
 // leaves a partial file and an existing output is moved to its backup name
-// only once its replacement is complete.
+// only once its replacement is complete. --existing speaks of outputs that
+// existed before the batch: one written earlier in the batch is always moved
+// to its backup name, never replaced or kept in place of a new one.
 class FileBatch {
 public:
     enum NextResult { kNoneLeft = 0, kTaken = 1, kVanished = 2 };
@@ -25,33 +27,32 @@ public:
     // recursive (-R): folders of the list are walked, and each output keeps
     // the file's relative path below the output folder.
     // inputItems: names or patterns, one per item (see SplitInputList).
+    // outcomes: told of the inputs settled while discovering and skipping.
     FileBatch(std::vector<std::string> inputItems, std::string outputFolder, UserMessages& messages,
-              CancelRequest& cancel, bool recursive = false);
-    ~FileBatch();
+              CancelRequest& cancel, OutcomeList& outcomes, bool recursive = false);
     FileBatch(const FileBatch&) = delete;
     FileBatch& operator=(const FileBatch&) = delete;
 
     // Expands the input items; runs once and returns the number of files
-    // found. Items that match nothing are reported.
+    // found to convert. Items that match nothing are reported.
     int Discover();
-    // Takes the next file. kVanished: the file is gone; the error text says so.
+    // Takes the next file. kVanished: the file is gone.
     NextResult NextFile();
 
     // The files not taken yet, in order: their inputs and output paths.
     size_t QueuedCount() const { return foundFiles_.size(); }
     const std::string& QueuedInput(size_t index) const { return foundFiles_[index].path; }
     std::string QueuedOutput(size_t index) const { return OutputPathOf(foundFiles_[index]); }
+    size_t QueuedSequence(size_t index) const { return foundFiles_[index].sequence; }
 
     // Prepares the output of the file taken (its folders made, an existing
-    // output checked for a free backup name); false with the error text set.
-    bool OpenOutput();
-    // Finishes the written output and puts it in place (backing up an
-    // existing file first). On false the error text is set, the output is
-    // discarded, and CommitFailureCode says which failure of the batch it is.
-    bool CommitOutput(OutputFile& written);
+    // output checked for a free backup name); the reason when it cannot.
+    Reason OpenOutput();
+    // Puts the written output in place (backing up an existing file first);
+    // writeError: why writing it failed (errno), 0 when it is complete. The
+    // reason when it failed, the output then discarded.
+    Reason CommitOutput(TemporaryFile& written, int writeError);
 
-    // Told of every name that matches nothing (set before Discover).
-    void SetObserver(BatchObserver* observer) { observer_ = observer; }
     // What becomes of existing outputs, and whether the files left alone
     // for theirs are shown (set before Discover).
     // finalExtensions: those of the documents that replace each RTF output
@@ -61,65 +62,63 @@ public:
         showSkipped_ = showSkipped;
         finalExtensions_ = std::move(finalExtensions);
     }
-    // Whether the file taken is to be left alone because its output exists;
-    // tells the observer and, when asked to, shows it.
+    // Whether the file taken is to be left alone because its output existed
+    // before the batch; settles its outcome and, when asked to, shows it.
     bool SkipTaken();
-    // The discovery place of the file taken, and of a queued file.
+    // The discovery place of the file taken.
     size_t Sequence() const { return sequence_; }
-    size_t QueuedSequence(size_t index) const { return foundFiles_[index].sequence; }
     // Where CommitOutput moved an earlier output; empty when it moved none.
     const std::string& BackupPath() const { return backupPath_; }
+    // Where the input of the file taken lives now: its backup name when its
+    // own output replaced it.
+    const std::string& InputNow() const { return inputNow_; }
 
-    int FoundCount() const { return foundCount_; }
-    int MissingCount() const { return missingCount_; }
-    // Empty files passed over while discovering.
-    int EmptyCount() const { return emptyCount_; }
-    // Files left alone while discovering because their outputs exist.
-    int SkippedCount() const { return skippedCount_; }
     const std::string& InputPath() const { return inputPath_; }
     const std::string& OutputPath() const { return outputPath_; }
-    const std::string& ErrorText() const { return errorText_; }
-    // The batch result code of the last failed CommitOutput: 20 or 21.
-    int CommitFailureCode() const { return commitFailureCode_; }
 
 private:
+    struct PassedOver {
+        size_t sequence;
+        std::string item;
+        Reason reason;
+        bool settled;  // has its row already (an empty file)
+    };
     void FindItem(const std::string& item);
-    void ReportMissing(const std::string& name, const std::string& text);
+    // A failed input: its outcome settled and its message shown.
+    void Fail(size_t sequence, const std::string& input, Reason reason);
+    void Settle(FileOutcome outcome);
     void ReportSkipped(size_t sequence, const std::string& input, const std::string& output);
-    bool Queue(FoundFile& match, const std::string& item, std::string& passedOver);
+    bool Queue(FoundFile& match, const std::string& item, PassedOver& passedOver);
     std::string OutputPathOf(const FoundFile& file) const;
     // The output kept for an RTF output: the RTF file, or the first document
-    // replacing it; empty while not every document is there.
+    // replacing it; empty while not every document is there from before the
+    // batch.
     std::string KeptOutput(const std::string& rtfPath) const;
     bool OutputFolderReady();
-    void SetWriteError();
-    void SetBackupError();
+    Reason WriteError(ReasonKind kind, int error) const { return {kind, outputPath_, {}, error}; }
 
     UserMessages& messages_;
     CancelRequest& cancel_;
+    OutcomeList& outcomes_;
     std::vector<std::string> inputItems_;
     std::string outputFolder_;
     bool recursive_;
     std::string inputPath_;
+    std::string inputNow_;
     std::string outputPath_;
     std::string backupPath_;
-    BatchObserver* observer_ = nullptr;
     size_t sequence_ = 0;
     size_t nextSequence_ = 0;
-    std::string errorText_;
     std::deque<FoundFile> foundFiles_;
     int foundCount_ = 0;
-    int missingCount_ = 0;
-    int emptyCount_ = 0;
     int skippedCount_ = 0;
     // Why each item that gave no file was passed over, told when the batch
     // found nothing at all.
-    std::vector<std::pair<std::string, std::string>> passedOver_;
+    std::vector<PassedOver> passedOver_;
     ExistingOutput existing_ = ExistingOutput::kBackup;
     std::vector<std::string> finalExtensions_;
     bool showSkipped_ = false;
     bool discovered_ = false;
-    int commitFailureCode_ = 0;
 };
 
 }  // namespace quorin

@@ -2,7 +2,8 @@
 
 #include <sys/stat.h>
 
-#include "app/message_texts.h"
+#include <cerrno>
+
 
 namespace quorin {
 
@@ -18,7 +19,8 @@ FileKind KindOf(const struct stat& info) {
 
 FileKind KindOfPath(const std::string& path) {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 ? KindOf(info) : FileKind::kMissing;
+    if (stat(path.c_str(), &info) == 0) return KindOf(info);
+    return errno == ENOENT && lstat(path.c_str(), &info) == 0 ? FileKind::kBrokenLink : FileKind::kMissing;
 }
 
 FileKind KindOfOpenFile(int fd) {
@@ -26,15 +28,16 @@ FileKind KindOfOpenFile(int fd) {
     return fstat(fd, &info) == 0 ? KindOf(info) : FileKind::kMissing;
 }
 
-std::string PassedOverText(FileKind kind, const std::string& shown) {
+ReasonKind PassedOverReason(FileKind kind) {
     switch (kind) {
-        case FileKind::kFile: return {};
-        case FileKind::kFolder: return texts::IsAFolder(shown);
-        case FileKind::kEmptyFile: return texts::IsEmpty(shown);
+        case FileKind::kFile: return ReasonKind::kNone;
+        case FileKind::kFolder: return ReasonKind::kFolder;
+        case FileKind::kEmptyFile: return ReasonKind::kEmpty;
+        case FileKind::kBrokenLink: return ReasonKind::kBrokenLink;
         case FileKind::kMissing:
         case FileKind::kOther: break;
     }
-    return texts::NotARegularFile(shown);
+    return ReasonKind::kNotRegularFile;
 }
 
 }  // namespace quorin

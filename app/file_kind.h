@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "app/file_outcome.h"
+
 namespace quorin {
 
 // What a path or an open file is, as the batch sorts its inputs: only a
@@ -8,6 +10,7 @@ namespace quorin {
 // empty files are passed over.
 enum class FileKind {
     kMissing,    // cannot be looked up
+    kBrokenLink, // a link whose target does not exist
     kFolder,
     kEmptyFile,  // a regular file of no bytes
     kFile,       // a regular file with bytes
@@ -18,8 +21,7 @@ enum class FileKind {
 FileKind KindOfPath(const std::string& path);
 FileKind KindOfOpenFile(int fd);
 
-// Why a file of that kind is passed over, naming it as `shown`; empty for a
-// regular file with bytes.
-std::string PassedOverText(FileKind kind, const std::string& shown);
+// Why a file of that kind is passed over; kNone for a regular file with bytes.
+ReasonKind PassedOverReason(FileKind kind);
 
 }  // namespace quorin

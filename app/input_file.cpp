@@ -16,7 +16,7 @@ namespace quorin {
 // Inputs are read, not mapped: a mapped file that another program truncates
 // meanwhile ends the whole batch with SIGBUS, and a buffer kept from file to
 // file costs no fresh memory after the first.
-void InputBuffer::ReadAll(int fd, size_t expected, const std::string& what) {
+void InputBuffer::ReadAll(int fd, size_t expected, const std::string& what, const CancelRequest* cancel) {
     size_ = 0;
     // Room for the end-of-file probe, so that it does not move a large buffer.
     size_t wanted = expected + 4096;
@@ -30,7 +30,7 @@ void InputBuffer::ReadAll(int fd, size_t expected, const std::string& what) {
         // The file may change size while it is read: stop at its end, and
         // keep reading past the size it had if it grew.
         ssize_t got = read(fd, data_.get() + size_, capacity_ - size_);
-        if (got < 0 && errno == EINTR) continue;
+        if (got < 0 && errno == EINTR && !(cancel && cancel->Requested())) continue;
         if (got < 0) throw std::system_error(errno, std::generic_category(), what);
         if (got == 0) return;
         size_ += static_cast<size_t>(got);

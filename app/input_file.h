@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/cancel_request.h"
+
 namespace quorin {
 
 // The bytes of one input at a time, in memory that is reused from input to
@@ -12,8 +14,9 @@ class InputBuffer {
 public:
     std::string_view View() const { return {data_.get(), size_}; }
     // Reads `fd` to its end; `expected` is its size when known (0 when not).
-    // Throws std::system_error (naming `what`) when a read fails.
-    void ReadAll(int fd, size_t expected, const std::string& what);
+    // Throws std::system_error (naming `what`) when a read fails, or when it
+    // is interrupted while `cancel` is set.
+    void ReadAll(int fd, size_t expected, const std::string& what, const CancelRequest* cancel = nullptr);
 
 private:
     std::unique_ptr<char[]> data_;

@@ -1,6 +1,7 @@
 #include "app/message_texts.h"
 
 #include "app/display_path.h"
+#include "core/convert_document.h"
 
 namespace quorin::texts {
 
@@ -9,6 +10,8 @@ namespace {
 std::string Quoted(const std::string& path) { return "\"" + DisplayPath(path) + "\""; }
 
 }  // namespace
+
+std::string Line(const std::string& text) { return text.ends_with('\n') ? text : text + "\n"; }
 
 std::string WithPath(const std::string& path, const std::string& text) { return DisplayPath(path) + "\n" + text; }
 
@@ -34,6 +37,74 @@ std::string IsEmpty(const std::string& path) { return Quoted(path) + " is empty:
 
 std::string NotARegularFile(const std::string& path) {
     return Quoted(path) + " is not a regular file: -f - reads standard input!\n";
+}
+
+std::string BrokenLink(const std::string& path) {
+    return Quoted(path) + " is a link to nothing: its target does not exist!\n";
+}
+
+std::string ExportFailed(const std::string& document, const std::string& path) {
+    return "Error converting to " + document + ": " + Quoted(path) + "!";
+}
+
+std::string ExportTimedOut(const std::string& path, long seconds) {
+    return "LibreOffice ran out of time (" + std::to_string(seconds) + (seconds == 1 ? " second): " : " seconds): ") +
+           Quoted(path) +
+           " was not converted!";
+}
+
+std::string ReasonWords(const Reason& reason) {
+    const std::string& path = reason.path;
+    switch (reason.kind) {
+        case ReasonKind::kNone: return {};
+        case ReasonKind::kNotFound:
+        case ReasonKind::kVanished: return CantFindFiles(path);
+        case ReasonKind::kBrokenLink: return BrokenLink(path);
+        case ReasonKind::kFolder: return IsAFolder(path);
+        case ReasonKind::kNotRegularFile: return NotARegularFile(path);
+        case ReasonKind::kEmpty: return IsEmpty(path);
+        case ReasonKind::kUnreadableFolder:
+        case ReasonKind::kOpenInput: return ErrorOpeningFile(path);
+        case ReasonKind::kOutOfMemory: return kNotEnoughMemory;
+        case ReasonKind::kRaised: return ErrorWhileConverting(path);
+        case ReasonKind::kNotWordPerfect: return RefusalText(Refusal::kNotWordPerfect);
+        case ReasonKind::kNotStandard: return RefusalText(Refusal::kNotStandard);
+        case ReasonKind::kErrorInFile: return RefusalText(Refusal::kErrorInFile);
+        case ReasonKind::kProtected: return RefusalText(Refusal::kProtected);
+        case ReasonKind::kWrongPassword: return RefusalText(Refusal::kWrongPassword);
+        case ReasonKind::kOutputNotPrepared:
+        case ReasonKind::kWriteOutput: return ErrorWritingToFile(path);
+        case ReasonKind::kBackup: return ErrorBackingUpFile(path, reason.other);
+        case ReasonKind::kExport: return ExportFailed(reason.other, path);
+        case ReasonKind::kExportTimedOut: return ExportTimedOut(path, reason.number);
+        case ReasonKind::kOutputExists: return OutputKeptSkipping(path, reason.other);
+    }
+    return {};
+}
+
+// The reasons whose words name the path themselves are shown alone; the
+// others follow the path on a line of its own.
+std::string ReasonText(const Reason& reason) {
+    switch (reason.kind) {
+        case ReasonKind::kNone:
+        case ReasonKind::kNotFound:
+        case ReasonKind::kVanished:
+        case ReasonKind::kBrokenLink:
+        case ReasonKind::kFolder:
+        case ReasonKind::kNotRegularFile:
+        case ReasonKind::kEmpty:
+        case ReasonKind::kRaised:
+        case ReasonKind::kOutputExists: return ReasonWords(reason);
+        default: return WithPath(reason.path, ReasonWords(reason));
+    }
+}
+
+const char* CaptionOf(const Reason& reason) {
+    switch (reason.kind) {
+        case ReasonKind::kOutOfMemory: return kMemoryCaption;
+        case ReasonKind::kOutputExists: return kNoticeCaption;
+        default: return kErrorCaption;
+    }
 }
 
 std::string OutputKeptSkipping(const std::string& output, const std::string& input) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "app/file_outcome.h"
+
 // Every text the batch, the filter form and the window show, in one place.
 // Paths appear as DisplayPath shows them (as they are, unless they hold
 // right-to-left letters); a failed step is shown as "PATH\nTEXT".
@@ -16,6 +18,9 @@ inline constexpr const char* kCancelQuestion = "Do You Really want to cancel?";
 inline constexpr const char* kCancelCaption = "Cancel?";
 inline constexpr const char* kNotEnoughMemory = "Not enough memory!";
 
+// The text ending in one line feed, as the terminal writes it.
+std::string Line(const std::string& text);
+
 // A failed step of one file: its path, a line break and the reason.
 std::string WithPath(const std::string& path, const std::string& text);
 
@@ -29,6 +34,16 @@ std::string ErrorWhileConverting(const std::string& path);
 std::string IsAFolder(const std::string& path);
 std::string IsEmpty(const std::string& path);
 std::string NotARegularFile(const std::string& path);
+
+std::string BrokenLink(const std::string& path);
+std::string ExportFailed(const std::string& document, const std::string& path);
+std::string ExportTimedOut(const std::string& path, long seconds);
+
+// The message of an outcome's reason, as it is shown ("PATH\nTEXT" for a
+// failed step of a file), its words alone (TEXT), and its caption.
+std::string ReasonText(const Reason& reason);
+std::string ReasonWords(const Reason& reason);
+const char* CaptionOf(const Reason& reason);
 
 // -v: an input left alone because its output exists (--existing skip).
 std::string OutputKeptSkipping(const std::string& output, const std::string& input);

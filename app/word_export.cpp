@@ -1,11 +1,11 @@
 #include "app/word_export.h"
 
-#include "app/display_path.h"
 #include "app/message_texts.h"
 
 #include <signal.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string_view>
 #include <thread>
@@ -133,25 +134,11 @@ std::string NounOf(ExportFormat format) {
     return {};
 }
 
-// The name the engine gives its output: the source's name with its last
-// extension replaced.
-std::string EngineOutputName(const std::string& source, ExportFormat format) {
-    std::string name(NameOf(source));
-    size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0) name.resize(dot);
-    return name + "." + ExtensionOf(format);
-}
-
 }  // namespace
 
 WordExporter::WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options,
-                           CancelRequest& cancel, std::vector<ExportFormat> formats, BatchObserver* observer)
-    : engine_(std::move(engine)),
-      messages_(messages),
-      options_(options),
-      cancel_(cancel),
-      formats_(std::move(formats)),
-      observer_(observer) {}
+                           CancelRequest& cancel, std::vector<ExportFormat> formats)
+    : engine_(std::move(engine)), messages_(messages), options_(options), cancel_(cancel), formats_(std::move(formats)) {}
 
 WordExporter::~WordExporter() {
     if (!profile_.empty()) {
@@ -160,13 +147,13 @@ WordExporter::~WordExporter() {
     }
 }
 
-void WordExporter::Export(const std::string& rtfPath, FileRecord record) {
-    pending_.push_back({rtfPath, WithoutRtf(rtfPath), false, !record.input.empty(), std::move(record), {}});
+void WordExporter::Export(const std::string& rtfPath, FileOutcome outcome) {
+    const bool observed = !outcome.input.empty();
+    pending_.push_back({rtfPath, WithoutRtf(rtfPath), false, observed, std::move(outcome)});
 }
 
-void WordExporter::ConvertRefused(const std::string& input, const std::string& rtfPath, FileRecord record,
-                                  std::string refusal) {
-    pending_.push_back({input, WithoutRtf(rtfPath), true, true, std::move(record), std::move(refusal)});
+void WordExporter::ConvertRefused(const std::string& input, const std::string& rtfPath, FileOutcome outcome) {
+    pending_.push_back({input, WithoutRtf(rtfPath), true, true, std::move(outcome)});
 }
 
 bool WordExporter::IsPending(const std::string& rtfPath) const {
@@ -187,24 +174,19 @@ int WordExporter::Flush() {
     // files are left as they are.
     if (cancel_.Requested()) {
         for (Job& job : jobs) {
-            if (job.refused) job.record.status = FileStatus::kCancelled;
-            if (job.observed && observer_) observer_->OnFile(job.record);
+            if (job.refused) job.outcome.status = FileStatus::kCancelled;
+            if (job.observed && outcomes_) outcomes_->OnFile(job.outcome);
         }
         return 0;
     }
-    // Groups share one output folder and have no two engine outputs of one name.
+    // Groups share one output folder.
     int failures = 0;
     std::vector<Job> group;
-    std::set<std::string> names;
     for (Job& job : jobs) {
-        std::string name = EngineOutputName(job.source, ExportFormat::kRtf);
-        if (!group.empty() && (FolderOf(job.base) != FolderOf(group.front().base) || names.count(name) ||
-                               group.size() == kFilesPerStart)) {
+        if (!group.empty() && (FolderOf(job.base) != FolderOf(group.front().base) || group.size() == kFilesPerStart)) {
             failures += ConvertGroup(group);
             group.clear();
-            names.clear();
         }
-        names.insert(name);
         group.push_back(std::move(job));
     }
     if (!group.empty()) failures += ConvertGroup(group);
@@ -213,7 +195,10 @@ int WordExporter::Flush() {
 
 // LibreOffice writes into a folder of our own beside the documents, so that
 // a document is moved into place only when it is complete and an existing
-// document of the same name can be backed up first.
+// document of the same name can be backed up first. It reads and writes
+// short names of our own there ("in/1.rtf" becomes "1.docx"), run in that
+// folder: whatever the documents' names (not UTF-8, near the file system's
+// limit), it sees only these.
 int WordExporter::ConvertGroup(std::vector<Job>& group) {
     std::string folder = FolderOf(group.front().base);
     std::error_code ignored;
@@ -224,70 +209,82 @@ int WordExporter::ConvertGroup(std::vector<Job>& group) {
         profile_ = MakeTemporaryFolder(std::string(temporary && *temporary ? temporary : "/tmp") +
                                        "/quorin-soffice-XXXXXX");
     }
-    std::set<ExportFormat> failedRuns;
+    std::vector<std::string> shortNames;
+    bool linked = !outputs.empty() && mkdir((outputs + "/in").c_str(), 0700) == 0;
+    for (size_t i = 0; i < group.size(); ++i) {
+        const Job& job = group[i];
+        shortNames.push_back("in/" + std::to_string(i + 1) + (job.refused ? ".wpd" : ".rtf"));
+        const std::string source = job.source.starts_with('/') ? job.source : AbsolutePath(job.source);
+        linked = linked && symlink(source.c_str(), (outputs + "/" + shortNames.back()).c_str()) == 0;
+    }
+    std::map<ExportFormat, ReasonKind> failedRuns;
     for (ExportFormat format : {ExportFormat::kDocx, ExportFormat::kOdt, ExportFormat::kPdf, ExportFormat::kRtf}) {
         std::vector<std::string> sources;
-        for (const Job& job : group) {
-            std::vector<ExportFormat> targets = TargetFormats(job);
-            if (std::find(targets.begin(), targets.end(), format) != targets.end()) sources.push_back(job.source);
+        for (size_t i = 0; i < group.size(); ++i) {
+            std::vector<ExportFormat> targets = TargetFormats(group[i]);
+            if (std::find(targets.begin(), targets.end(), format) != targets.end()) sources.push_back(shortNames[i]);
         }
         if (sources.empty()) continue;
-        bool ran = false;
-        if (!outputs.empty() && !profile_.empty() && !cancel_.Requested()) {
+        EngineRun run = EngineRun::kFailed;
+        if (linked && !profile_.empty() && !cancel_.Requested()) {
             std::string profileUrl =
                 QUrl::fromLocalFile(QString::fromStdString(profile_)).toString(QUrl::FullyEncoded).toStdString();
             std::vector<std::string> arguments{engine_, "-env:UserInstallation=" + profileUrl,
                                                "--headless", "--invisible", "--norestore", "--nologo",
                                                "--nodefault", "--nolockcheck",
-                                               "--convert-to", FilterOf(format), "--outdir", outputs};
+                                               "--convert-to", FilterOf(format), "--outdir", "."};
             arguments.insert(arguments.end(), sources.begin(), sources.end());
-            ran = RunEngine(arguments);
+            run = RunEngine(arguments, outputs);
         }
-        if (!ran) failedRuns.insert(format);
+        if (run != EngineRun::kDone)
+            failedRuns[format] = run == EngineRun::kTimedOut ? ReasonKind::kExportTimedOut : ReasonKind::kExport;
     }
 
     int failures = 0;
-    for (Job& job : group) {
-        std::string error;
+    for (size_t i = 0; i < group.size(); ++i) {
+        Job& job = group[i];
+        Reason failure;
+        std::vector<WrittenFile> written;
         for (ExportFormat format : TargetFormats(job)) {
-            std::string document = job.base + "." + ExtensionOf(format), backup;
-            if (!failedRuns.count(format) &&
-                PlaceDocument(JoinPath(outputs, EngineOutputName(job.source, format)), document, backup)) {
-                job.record.documents.push_back(document);
-                job.record.backups.push_back(backup);
+            WrittenFile document{job.base + "." + ExtensionOf(format), ""};
+            const std::string converted = outputs + "/" + std::to_string(i + 1) + "." + ExtensionOf(format);
+            auto failedRun = failedRuns.find(format);
+            if (failedRun == failedRuns.end() && PlaceDocument(converted, document.path, document.backup)) {
+                written.push_back(std::move(document));
                 continue;
             }
-            if (error.empty()) error = NounOf(format);
+            if (failure.kind == ReasonKind::kNone)
+                failure = {failedRun != failedRuns.end() ? failedRun->second : ReasonKind::kExport, job.source,
+                           NounOf(format), timeout_};
         }
-        if (!error.empty()) ++failures;
-        Settle(job, error.empty(), error);
+        if (failure.kind != ReasonKind::kNone) ++failures;
+        else job.outcome.written = std::move(written);
+        Settle(job, std::move(failure));
     }
     if (!outputs.empty()) std::filesystem::remove_all(outputs, ignored);
     return failures;
 }
 
-// Tells the observer what became of a job's file and shows its failure.
-void WordExporter::Settle(Job& job, bool done, const std::string& error) {
-    FileRecord& record = job.record;
-    if (done) {
+// Settles the outcome of a job's file and shows its failure.
+void WordExporter::Settle(Job& job, Reason failure) {
+    FileOutcome& outcome = job.outcome;
+    if (failure.kind == ReasonKind::kNone) {
         if (!job.refused) unlink(job.source.c_str());
-        record.output = record.documents.front();
         if (job.refused) {
-            record.status = FileStatus::kConvertedByLibreOffice;
-            record.backup = record.backups.front();
+            outcome.status = FileStatus::kConvertedByLibreOffice;
+            outcome.reason = {};
         }
     } else if (cancel_.Requested()) {
         // Files left undone by a cancel keep their RTF without a message each.
-        if (job.refused) record.status = FileStatus::kCancelled;
+        if (job.refused) outcome.status = FileStatus::kCancelled;
     } else {
-        std::string text = job.refused ? job.refusal
-                                       : texts::WithPath(job.source, "Error converting to " + error + ": \"" +
-                                                                         DisplayPath(job.source) + "\"!");
-        ShowError(messages_, cancel_, text);
-        record.status = FileStatus::kFailed;
-        record.message = text;
+        // A refused document that the engine could not read either keeps its
+        // refusal, unless the engine ran out of time.
+        if (!job.refused || failure.kind == ReasonKind::kExportTimedOut) outcome.reason = std::move(failure);
+        outcome.status = FileStatus::kFailed;
+        ShowError(messages_, cancel_, texts::ReasonText(outcome.reason), texts::CaptionOf(outcome.reason));
     }
-    if (job.observed && observer_) observer_->OnFile(record);
+    if (job.observed && outcomes_) outcomes_->OnFile(outcome);
 }
 
 std::vector<std::string> WordExporter::Extensions() const {
@@ -296,19 +293,24 @@ std::vector<std::string> WordExporter::Extensions() const {
     return extensions;
 }
 
+// A document this batch wrote earlier is moved to its backup name whatever
+// --existing says, and its outcome follows it there.
 bool WordExporter::PlaceDocument(const std::string& converted, const std::string& document, std::string& backup) {
     if (KindOfPath(converted) != FileKind::kFile) return false;
-    if (replaceExisting_) return rename(converted.c_str(), document.c_str()) == 0;
+    const bool earlier = outcomes_ && outcomes_->WrittenHere(document);
+    if (replaceExisting_ && !earlier) return rename(converted.c_str(), document.c_str()) == 0;
     if (PathExists(document)) {
         backup = MakeBackupName(document);
         if (backup.empty() || !RenameNoReplace(document, backup)) return false;
+        if (earlier) outcomes_->Moved(document, backup);
     }
     return RenameNoReplace(converted, document);
 }
 
-// Runs LibreOffice in a process group of its own, so that a cancel can end it
-// with all its helpers; the cancel request is watched while it runs.
-bool WordExporter::RunEngine(const std::vector<std::string>& arguments) {
+// Runs LibreOffice in `folder`, in a process group of its own, so that a
+// cancel or the time limit can end it with all its helpers; the cancel
+// request is watched while it runs.
+WordExporter::EngineRun WordExporter::RunEngine(const std::vector<std::string>& arguments, const std::string& folder) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -318,6 +320,7 @@ bool WordExporter::RunEngine(const std::vector<std::string>& arguments) {
     posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addchdir_np(&files, folder.c_str());
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setpgroup(&attributes, 0);
@@ -330,20 +333,30 @@ bool WordExporter::RunEngine(const std::vector<std::string>& arguments) {
     int spawned = posix_spawn(&child, argv[0], &files, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
-    if (spawned != 0) return false;
+    if (spawned != 0) return EngineRun::kFailed;
 
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(timeout_);
+    Clock::time_point killAt = Clock::time_point::max();
+    EngineRun ended = EngineRun::kDone;
     int status = 0;
-    bool stopped = false;
     for (;;) {
         pid_t done = waitpid(child, &status, WNOHANG);
         if (done == child || (done < 0 && errno != EINTR)) break;
-        if (!stopped && cancel_.Requested()) {
+        if (ended == EngineRun::kDone && (cancel_.Requested() || Clock::now() >= deadline)) {
+            ended = cancel_.Requested() ? EngineRun::kFailed : EngineRun::kTimedOut;
             kill(-child, SIGTERM);
-            stopped = true;
+            killAt = Clock::now() + std::chrono::seconds(5);
+        }
+        // A LibreOffice that does not end when asked is ended.
+        if (Clock::now() >= killAt) {
+            kill(-child, SIGKILL);
+            killAt = Clock::time_point::max();
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return !stopped;
+    // What it wrote tells whether it did its work, whatever its exit status.
+    return ended;
 }
 
 }  // namespace quorin

@@ -2,7 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "app/file_record.h"
+#include "app/exit_status.h"
+#include "app/file_outcome.h"
+#include "app/outcome_list.h"
 #include "app/user_messages.h"
 #include "core/cancel_request.h"
 #include "core/conversion_options.h"
@@ -44,7 +46,7 @@ bool WordEngineTurnedOff();
 class WordExporter {
 public:
     WordExporter(std::string engine, UserMessages& messages, const ConversionOptions& options, CancelRequest& cancel,
-                 std::vector<ExportFormat> formats = {ExportFormat::kDocx}, BatchObserver* observer = nullptr);
+                 std::vector<ExportFormat> formats = {ExportFormat::kDocx});
     ~WordExporter();
     WordExporter(const WordExporter&) = delete;
     WordExporter& operator=(const WordExporter&) = delete;
@@ -55,14 +57,20 @@ public:
     // --existing overwrite: a document replaces an existing one in one step
     // instead of moving it to its backup name.
     void ReplaceExisting(bool replace) { replaceExisting_ = replace; }
+    // The seconds one LibreOffice run may take; when they pass, LibreOffice
+    // is ended and the files of that run fail, keeping their RTF files.
+    void SetTimeout(int seconds) { timeout_ = seconds; }
+    // Where the outcomes of the files handed over are settled; it also tells
+    // the documents written earlier in the batch, which are never replaced.
+    void SetOutcomes(OutcomeList* outcomes) { outcomes_ = outcomes; }
     void ExportToWord(const std::string& rtfPath) { Export(rtfPath, {}); }
-    // The RTF output of a converted file; its record is told to the observer
-    // once the export has settled.
-    void Export(const std::string& rtfPath, FileRecord record);
-    // A document refused with `refusal` ("[path]\n[message]"), to be written
-    // as `rtfPath` (or, with formats, the documents beside it). When the engine
-    // fails too, the refusal is shown and the file counts as failed.
-    void ConvertRefused(const std::string& input, const std::string& rtfPath, FileRecord record, std::string refusal);
+    // The RTF output of a converted file; its outcome (the RTF file written)
+    // is settled once the export has.
+    void Export(const std::string& rtfPath, FileOutcome outcome);
+    // A document refused for its version (the outcome's reason), to be
+    // written as `rtfPath` (or, with formats, the documents beside it). When
+    // the engine fails too, the refusal is shown and the file counts as failed.
+    void ConvertRefused(const std::string& input, const std::string& rtfPath, FileOutcome outcome);
     // Whether a file handed over will write a document of the output `rtfPath`.
     bool IsPending(const std::string& rtfPath) const;
     // Converts every file handed over (after a cancel, none: they stay RTF
@@ -75,22 +83,23 @@ private:
         std::string base;    // the documents' path without the extension
         bool refused = false;
         bool observed = false;
-        FileRecord record;
-        std::string refusal;
+        FileOutcome outcome;
     };
     std::vector<ExportFormat> TargetFormats(const Job& job) const;
     int ConvertGroup(std::vector<Job>& group);
-    bool RunEngine(const std::vector<std::string>& arguments);
+    enum class EngineRun { kDone, kFailed, kTimedOut };
+    EngineRun RunEngine(const std::vector<std::string>& arguments, const std::string& folder);
     bool PlaceDocument(const std::string& converted, const std::string& document, std::string& backup);
-    void Settle(Job& job, bool done, const std::string& error);
+    void Settle(Job& job, Reason failure);
 
     std::string engine_;
     bool replaceExisting_ = false;
+    int timeout_ = kDefaultTimeout;
     UserMessages& messages_;
     const ConversionOptions& options_;
     CancelRequest& cancel_;
     std::vector<ExportFormat> formats_;
-    BatchObserver* observer_;
+    OutcomeList* outcomes_ = nullptr;
     std::vector<Job> pending_;
     std::string profile_;
 };

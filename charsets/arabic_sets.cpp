@@ -31,16 +31,14 @@ constexpr auto BuildArabic() {
     t.Literal(21, R"({\uc2\u-385\'fa\'dc})");
     t.Literal(22, R"(\u1617\'f8)");
     t.Literal(23, R"({\uc2\u-387\'f8\'dc})");
-    t.Literal(24, R"({\uc2\u-928\'f8\'f3})");
-    t.Literal(25, R"({\uc2\u-928\'f8\'f3\uc1\u1600\'dc})");
-    t.Literal(26, R"({\uc2\u-927\'f8\'f5})");
-    t.Literal(27, R"({\uc2\u-927\'f8\'f5\uc1\u1600\'dc})");
-    t.Literal(28, R"({\uc2\u-926\'f8\'f6})");
-    t.Literal(29, R"({\uc2\u-926\'f8\'f6\uc1\u1600\'dc})");
+    // Shadda with fatha, damma and kasra, alone and on tatweel (the medial
+    // forms, whose fallback is the tatweel and then the marks).
+    t.Run(24, 28, R"({\uc2\uN\'f8\'hh})", "-928/f3, -927/f5, -926/f6", 2);
+    t.Run(25, 29, R"({\uc3\uN\'dc\'f8\'hh})", "-782/f3, -781/f5, -780/f6", 2);
     t.Literal(30, R"(\u1617\'f8\u1611\'f0)");
     t.Run(31, 33, R"({\uc2\uN\'f8\'hh})", "-930/f1, -930/f1, -929/f2");
     t.Literal(34, R"({\uc0\u1619})");
-    t.Literal(35, R"(\u1648\'c7\u1600\'dc)");
+    t.Literal(35, R"(\u1600\'dc\u1648\'c7)");  // superscript alef on tatweel
     t.Literal(36, R"({\uc0\u1620})");
     t.Run(37, 40, kArabicForm, "1548/a1, 1563/ba, 1567/bf, 1645/2a");
     t.Run(41, 50, kArabicForm,
@@ -111,10 +109,9 @@ constexpr uint16_t kArabicScriptValues[] = {
     0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,
     0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,
     0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,
-    0x064C, 0xFC60,  // 37, 38 dammatan, shadda with fatha
-    0x005F,  // 39
-    0x06D4,  // 40 Arabic full stop
-    0x06F4, 0x0664, 0x06F5, 0x06F6, 0x0666, 0x0667, 0x06F8,  // 41 to 47 digits
+    0x064C, 0xFC5E,  // 37, 38 dammatan, shadda with dammatan
+    0x065A, 0x0640,  // 39 the Kurdish small v above; 40 the same on tatweel (kTwoCharacters)
+    0x06F4, 0x06F4, 0x06F5, 0x06F6, 0x06F6, 0x06F7, 0x06F8,  // 41 to 47 Persian and Urdu digits
     0x067B, 0xFB54, 0xFB55, 0xFB53,  // 48 to 51 beeh
     0x0680, 0xFB5C, 0xFB5D, 0xFB5B,  // 52 to 55 beheh
     0x067E, 0xFB58, 0xFB59, 0xFB57,  // 56 to 59 peh
@@ -148,12 +145,14 @@ constexpr uint16_t kArabicScriptValues[] = {
     0x06A6, 0xFB70, 0xFB71, 0xFB6F,  // 144 to 147 peheh
     0x06A9, 0xFB90, 0xFB91, 0xFB8F,  // 148 to 151 keheh
     0x0643, 0xFEDB, 0xFEDC, 0xFEDA,  // 152 to 155 kaf
-    0x06AB, 0xFF0D, 0xFF0F, 0xFF0C,  // 156 to 159 kaf with ring
+    0x06AA, 0xFF0D, 0xFF0F, 0xFF0C,  // 156 to 159 swash kaf (Sindhi k)
     0x06AF, 0xFB94, 0xFB95, 0xFB93,  // 160 to 163 gaf
-    0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,  // 164 to 171
+    0x06AF, 0xFB94, 0xFB95, 0xFB93,  // 164 to 167 gaf again
+    0x0762, 0x005F, 0x005F, 0x005F,  // 168 to 171 keheh with dot above (Jawi g)
     0x06B1, 0xFB9C, 0xFB9D, 0xFB9B,  // 172 to 175 ngoeh
     0x06B3, 0xFB98, 0xFB99, 0xFB97,  // 176 to 179 gueh
-    0x06B5, 0x005F, 0x005F, 0x005F, 0x005F, 0x005F,  // 180 to 185 lam with small v
+    0x06B5, 0x005F, 0x005F, 0x005F,  // 180 to 183 lam with small v
+    0x06B5, 0x06B5,  // 184, 185 the same with alef (kTwoCharacters)
     0x06BA, 0x005F, 0x005F, 0xFB9F,  // 186 to 189 noon ghunna
     0x06BC, 0xFF11, 0xFF12, 0xFF10,  // 190 to 193 noon with ring
     0x06BB, 0xFBA2, 0xFBA3, 0xFBA1,  // 194 to 197 rnoon
@@ -162,25 +161,39 @@ constexpr uint16_t kArabicScriptValues[] = {
     0x06C1, 0xFBA8, 0xFBA9, 0xFBA7,  // 204 to 207 heh goal
     0x06D0, 0xFF14, 0x005F, 0x005F,  // 208 to 211 e
     0x06D2, 0xFBAF,  // 212, 213 yeh barree
-    0x0649, 0xFEF3, 0xFEF4, 0xFEF0,  // 214 to 217 alef maksura
+    0x06BD, 0x005F, 0x005F, 0x005F,  // 214 to 217 noon with three dots above (Jawi ny)
     0x06C0, 0xFBA5,  // 218, 219 heh with yeh above
 };
 static_assert(std::size(kArabicScriptValues) == 220);
 
+// Entries of two characters: the table holds the first, this the second.
+struct SecondCharacter {
+    size_t number;
+    uint16_t value;
+};
+constexpr SecondCharacter kTwoCharacters[] = {
+    {40, 0x065A},   // small v above, on the tatweel
+    {184, 0x0627},  // lam with small v and alef
+    {185, 0x0627},
+};
+
 constexpr auto kArabic = BuildArabic();
 // The letter rows of the table; the rest name no letter.
-constexpr bool InLetterRow(size_t number) { return (number >= 48 && number <= 163) || (number >= 172 && number <= 219); }
+constexpr bool InLetterRow(size_t number) { return number >= 48 && number <= 219; }
 constexpr bool IsStandIn(uint16_t value) { return value == 0x005F || (value >= 0xFF00 && value <= 0xFF18); }
+constexpr bool IsArabicLetter(uint16_t value) {
+    return (value >= 0x0600 && value <= 0x06FF) || (value >= 0x0750 && value <= 0x077F);
+}
 
 // The table with every stand-in of a letter row replaced by the row's base
-// letter, the last letter of the Arabic block before it.
+// letter, the last Arabic letter before it.
 constexpr auto WithBaseLetters() {
     std::array<uint16_t, std::size(kArabicScriptValues)> values{};
     uint16_t base = 0;
     for (size_t number = 0; number < values.size(); ++number) {
         uint16_t value = kArabicScriptValues[number];
         if (InLetterRow(number)) {
-            if (value >= 0x0600 && value <= 0x06FF) base = value;
+            if (IsArabicLetter(value)) base = value;
             else if (IsStandIn(value)) value = base;
         }
         values[number] = value;
@@ -189,7 +202,13 @@ constexpr auto WithBaseLetters() {
 }
 constexpr auto kArabicScriptLetters = WithBaseLetters();
 
-constexpr auto kArabicScript = TableDrivenForms(kArabicScriptLetters);
+constexpr auto WithSecondCharacters(std::array<CharacterForm, std::size(kArabicScriptValues)> forms) {
+    for (const SecondCharacter& second : kTwoCharacters) {
+        forms[second.number].Append(TableDriven(second.value).View());
+    }
+    return forms;
+}
+constexpr auto kArabicScript = WithSecondCharacters(TableDrivenForms(kArabicScriptLetters));
 
 }  // namespace
 

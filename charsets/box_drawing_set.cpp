@@ -19,8 +19,10 @@ constexpr auto BuildBoxDrawing() {
     t.Run(30, 37, kBoxForm, "9554/2b, 9557/2b, 9563/2b, 9560/2b, 9555/2b, 9558/2b, 9564/2b, 9561/2b");
     t.Run(38, 47, kBoxForm,
           "9566/a6, 9573/2d, 9569/a6, 9576/2d, 9567/a6, 9572/2d, 9570/a6, 9575/2d, 9579/2b, 9578/2b");
-    t.Run(48, 51, kBoxForm, "9472/2d, 9474/a6, 9472/2d, 9474/a6");
-    t.Run(52, 55, kBoxForm, "9552/2d, 9553/a6, 9552/2d, 9553/a6");
+    // Half lines, single (left, top, right, bottom) then double; Unicode has
+    // no double half lines, so the heavy ones stand in for them.
+    t.Run(48, 51, kBoxForm, "9588/2d, 9589/a6, 9590/2d, 9591/a6");
+    t.Run(52, 55, kBoxForm, "9592/2d, 9593/a6, 9594/2d, 9595/a6");
     return t.Finish();
 }
 

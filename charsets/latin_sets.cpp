@@ -14,19 +14,21 @@ constexpr auto BuildMultinational() {
     t.Literal(3, R"(\'5e)");
     t.Literal(4, R"({\uc0\u8213})");
     t.Literal(5, R"(\'2f)");
-    t.Run(6, 13, R"(\uN\'hh)", "791/b4, 776/a8, 772/af, 700/27, 700/27, 700/27, 700/27, 700/27");
+    // Acute, diaeresis, macron; apostrophes above, after, before, below (a comma
+    // below) and beside.
+    t.Run(6, 13, R"(\uN\'hh)", "769/b4, 776/a8, 772/af, 700/27, 700/27, 700/27, 806/2c, 700/27");
     t.Run(14, 16, R"({\uc0\uN})", "778, 729, 733");
     t.Literal(17, R"(\u807\'b8)");
     t.Run(18, 22, R"({\uc0\uN})", "731, 711, 821, 8254, 774");
     t.Literal(23, R"(\'df)");
-    t.Run(24, 25, R"({\uc0\uN})", "305, 607");
+    t.Run(24, 25, R"({\uc0\uN})", "305, 567");  // dotless i and j
     // Capital and small in turn.
     t.Run(26, 73, R"(\'hh)",
           "c1, e1, c2, e2, c4, e4, c0, e0, c5, e5, c6, e6, c7, e7, c9, e9, ca, ea, cb, eb, c8, e8, cd, ed, "
           "ce, ee, cf, ef, cc, ec, d1, f1, d3, f3, d4, f4, d6, f6, d2, f2, da, fa, db, fb, dc, fc, d9, f9");
     t.Literal(74, R"({\uc0\u376})");
     t.Run(75, 77, R"(\'hh)", "ff, c3, e3");
-    t.Run(78, 79, R"({\uc0\uN})", "395, 396");
+    t.Run(78, 79, R"({\uc0\uN})", "272, 273");  // D and d with a cross bar
     t.Run(80, 89, R"(\'hh)", "d8, f8, d5, f5, dd, fd, d0, f0, de, fe");
     t.Run(90, 130, R"({\uc0\uN})",
           "258, 259, 256, 257, 260, 261, 262, 263, 268, 269, 264, 265, 266, 267, 270, 271, 282, 283, 278, "
@@ -55,11 +57,14 @@ constexpr auto BuildDiacritics() {
     FormTable<28> t;
     t.Run(0, 4, R"({\uc0\uN})", "803, 804, 778, 805, 789");
     t.Literal(5, R"(\u813\'5f)");
-    t.Run(6, 14, R"({\uc0\uN})", "819, 817, 803, 803, 830, 786, 787, 837, 808");
+    // 8 is the Greenlandic kra, 9 the half circle (breve) below.
+    t.Run(6, 14, R"({\uc0\uN})", "819, 817, 312, 814, 830, 786, 787, 837, 808");
     t.Literal(15, R"(\u807\'b8)");
-    t.Run(16, 25, R"({\uc0\uN})", "801, 802, 781, 795, 777, 1569, 1569, 1573, 780, 784");
-    t.Literal(26, R"(\u769\'b4)");
-    t.Literal(27, R"(\u779\'22)");
+    // 22 and 23 transliterate Arabic ayn and alif/hamza.
+    t.Run(16, 25, R"({\uc0\uN})", "801, 802, 781, 795, 777, 1569, 703, 702, 780, 784");
+    // The transliteration signs of the Russian soft and hard signs.
+    t.Literal(26, R"(\u697\'27)");
+    t.Literal(27, R"(\u698\'22)");
     return t.Finish();
 }
 

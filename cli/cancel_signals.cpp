@@ -24,12 +24,12 @@ void OnCancelSignal(int number) {
 
 }  // namespace
 
-void CatchCancelSignals() {
+void CatchCancelSignals(bool restart) {
     static_assert(std::atomic<int>::is_always_lock_free);
     struct sigaction action {};
     action.sa_handler = OnCancelSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = restart ? SA_RESTART : 0;
     sigset_t caught;
     sigemptyset(&caught);
     for (int number : kCancelSignals) {

@@ -10,8 +10,9 @@ namespace quorin {
 
 // Catches the three signals into CancelOnSignal(). Called first thing in
 // main, so that a signal however early is a cancel; calling it again is
-// harmless.
-void CatchCancelSignals();
+// harmless. restart: a system call the signal interrupts goes on; without
+// it, a read that waits (standard input) ends at once.
+void CatchCancelSignals(bool restart = true);
 
 // Gives the three signals their default actions back (the window's run); a
 // signal caught meanwhile acts now.

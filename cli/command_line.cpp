@@ -15,13 +15,16 @@ const std::set<std::string> kFlagOptions{"p", "t", "r", "w", "R", "v", "h", "?",
                                          "a", "-fallback"};  // archives
 // Options spelled out, each with a value: "--name VALUE" or "--name=VALUE".
 const std::set<std::string> kLongValueOptions{"password", "existing",
-                                              "report", "to"};  // archives
+                                              "report", "to", "timeout"};  // archives
+// Long options whose value is never one that begins with "-" (a report to
+// standard output is "-" alone).
+const std::set<std::string> kPlainValueOptions{"existing", "report", "to", "timeout"};
 
-// The value of -j: a whole number of at least 1; 0 when it is anything else.
-int JobCount(const std::string& value) {
-    int jobs = 0;
-    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
-    return error == std::errc() && end == value.data() + value.size() && jobs >= 1 && jobs <= kMaxJobs ? jobs : 0;
+// A whole number from 1 to `most`; 0 when the value is anything else.
+int WholeNumber(const std::string& value, int most) {
+    int number = 0;
+    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    return error == std::errc() && end == value.data() + value.size() && number >= 1 && number <= most ? number : 0;
 }
 
 bool ExistingPolicy(const std::string& value, ExistingOutput& policy) {
@@ -46,6 +49,7 @@ void Settle(CommandLine& line, const CCommandLineInfoEx& info) {
     else if (standardOutput && line.convertToWord) line.problem = "-w needs an output folder";
     else if (standardOutput && line.recursive) line.problem = "-R needs input files and an output folder";
     else if (info.Has("j") && line.jobs == 0) line.problem = "-j needs a number of files from 1 to " + std::to_string(kMaxJobs);
+    else if (line.timeout == 0) line.problem = "--timeout needs a number of seconds from 1 to " + std::to_string(kMaxTimeout);
     else line.action = standardOutput ? CommandLine::kFilter : CommandLine::kBatch;
     if (line.action == CommandLine::kFilter) line.filterInput = line.inputItems[0];
 }
@@ -118,16 +122,29 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.action = CommandLine::kVersion;
             return line;
         } else if (kLongValueOptions.count(longName)) {
-            // The value is the next argument whatever it looks like: a password may begin with "-".
-            if (argument.find('=') != std::string::npos) {
-                longValues[longName] = argument.substr(argument.find('=') + 1);
-            } else if (i + 1 < arguments.size()) {
-                longValues[longName] = arguments[++i];
-            } else {
+            // The value is the next argument: a password may begin with "-",
+            // the others' values never do, so that a forgotten value is not
+            // taken from the next option.
+            const bool attached = argument.find('=') != std::string::npos;
+            std::string problem;
+            if (!attached && i + 1 == arguments.size()) problem = "--" + longName + " needs a value";
+            std::string value = attached ? argument.substr(argument.find('=') + 1) : problem.empty() ? arguments[++i] : "";
+            if (kPlainValueOptions.count(longName) && value.size() > 1 && value[0] == '-')
+                problem = "--" + longName + " needs a value: \"" + value + "\" is an option";
+            if (!problem.empty()) {
                 line.action = CommandLine::kUsageError;
-                line.problem = "--" + longName + " needs a value";
+                line.problem = problem;
                 return line;
             }
+            longValues[longName] = value;
+        } else if (argument.starts_with("-j") && argument.size() > 2) {
+            // -jN, as GNU tools take an attached value.
+            info.ParseParam("j", true);
+            info.ParseParam(argument.substr(2), false);
+        } else if (argument == "-j" && i + 1 < arguments.size()) {
+            // Its value whatever it looks like, so that -j -1 is told what -j needs.
+            info.ParseParam("j", true);
+            info.ParseParam(arguments[++i], false);
         } else if (std::string name = argument.substr(1); kValueOptions.count(name) || kFlagOptions.count(name)) {
             info.ParseParam(name, true);
         } else {
@@ -149,8 +166,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.convertToWord = info.Has("w");
     line.recursive = info.Has("R");
     line.verbose = info.Has("v");
-    if (info.Has("j")) line.jobs = JobCount(info.Value("j"));
-    if (longValues.count("password")) line.password = longValues["password"];
+    if (info.Has("j")) line.jobs = WholeNumber(info.Value("j"), kMaxJobs);
+    if (longValues.count("timeout")) line.timeout = WholeNumber(longValues["timeout"], kMaxTimeout);
+    line.passwordGiven = longValues.count("password") > 0;
+    if (line.passwordGiven) line.password = longValues["password"];
     if (longValues.count("existing") && !ExistingPolicy(longValues["existing"], line.existing)) {
         line.action = CommandLine::kUsageError;
         line.problem = "--existing takes backup, overwrite or skip";

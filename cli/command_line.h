@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/existing_output.h"
+#include "app/exit_status.h"
 #include "app/word_export.h"
 
 namespace quorin {
@@ -51,7 +52,9 @@ struct CommandLine {
     bool fallback = false;                    // --fallback
     bool verbose = false;                     // -v
     ExistingOutput existing = ExistingOutput::kBackup;
-    std::string password;    // --password; empty: none given
+    std::string password;         // --password
+    bool passwordGiven = false;   // --password given, even empty: it wins over QUORIN_PASSWORD
+    int timeout = kDefaultTimeout;  // --timeout: the seconds one LibreOffice run may take
 };
 
 // Reads the arguments (without the program name).

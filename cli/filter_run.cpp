@@ -8,7 +8,8 @@
 #include "app/crlf_writer.h"
 #include "app/input_file.h"
 #include "app/message_texts.h"
-#include "app/output_file.h"
+#include "app/temporary_file.h"
+#include "cli/in_place_output.h"
 #include "app/exit_status.h"
 
 namespace quorin {
@@ -36,45 +37,56 @@ int RunFilter(int input, int output, std::ostream& errors, const ConversionOptio
               const CancelRequest& cancel, FontResolver* fonts, const std::string& inputName) {
     InputBuffer bytes;
     RtfBuffer message;
-    OutputFile rtf;
-    if (!rtf.BeginInPlace(output)) rtf.Begin(TemporaryFolder());
+    CrLfSink rtf;
+    InPlaceOutput inPlace;
+    TemporaryFile temporary(TemporaryFolder());
+    const bool writtenInPlace = inPlace.Begin(output);
+    if (writtenInPlace) rtf.Begin(inPlace);
+    else rtf.Begin(temporary);
+    // Whatever reached standard output's file of a document that fails.
+    auto discard = [&] {
+        rtf.Drop();
+        if (writtenInPlace) inPlace.CutBack();
+        temporary.Discard();
+    };
     ConversionStep step;
-    step.failure = Guarded([&] { bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName); });
+    // A signal ends a read that waits for standard input.
+    step.failure = Guarded([&] {
+        bytes.ReadAll(input, KnownSize(input), inputName == "-" ? "standard input" : inputName, &cancel);
+    });
     if (step.failure == StepFailure::kNone)
         step = ConvertStep(bytes.View(), rtf, message, nullptr, options, cancel, fonts);
     // Before any message, which may go to the same file.
-    if (step.failure != StepFailure::kNone || step.result != 0 || cancel.Requested()) rtf.Discard();
+    if (step.failure != StepFailure::kNone || step.result != 0 || cancel.Requested()) discard();
 
-    if (step.failure == StepFailure::kOutOfMemory) {
-        errors << texts::kNotEnoughMemory << "\n";
-        return kExitFailed;
-    }
-    if (step.failure == StepFailure::kRaised) {
-        errors << texts::ErrorWhileConverting(inputName) << "\n";
-        return kExitFailed;
-    }
     if (cancel.Requested()) {
         errors << texts::kUserCanceled << "\n";
         return kExitCancelled;
     }
-    if (step.result != 0) {
-        errors << message;
+    if (const ReasonKind failure = ReasonOf(step); failure != ReasonKind::kNone) {
+        errors << texts::Line(texts::ReasonWords({failure, inputName}));
         return kExitFailed;
     }
     bool written;
-    if (!rtf.Finish() && rtf.NoFileMade()) {
-        rtf.Discard();
+    if (writtenInPlace) {
+        written = rtf.Finish();
+    } else if (rtf.AllHeld()) {
+        // A small document never left memory.
+        written = rtf.WriteHeldTo(output);
+    } else if (!rtf.Finish() && rtf.NoFileMade()) {
+        discard();
         StringSink text;
         step = ConvertStep(bytes.View(), text, message, nullptr, options, cancel, fonts);
         written = step.failure == StepFailure::kNone && step.result == 0 && WriteWithCrLf(output, text.Text());
     } else {
-        written = rtf.CopyTo(output);
+        written = rtf.Error() == 0 && temporary.CopyTo(output, rtf.FileBytes());
     }
     if (!written) {
-        rtf.Discard();
-        errors << texts::ErrorWritingToFile("-") << "\n";
+        discard();
+        errors << texts::Line(texts::ReasonWords({ReasonKind::kWriteOutput, "-"}));
         return kExitFailed;
     }
+    temporary.Discard();
     return kExitConverted;
 }
 

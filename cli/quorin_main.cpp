@@ -37,7 +37,7 @@ ConversionOptions OptionsOf(const CommandLine& line) {
     options.decideDirection = line.decideDirection;
     // The variable keeps the password out of the process list.
     const char* fromEnvironment = std::getenv("QUORIN_PASSWORD");
-    options.password = !line.password.empty() ? line.password : fromEnvironment ? fromEnvironment : "";
+    options.password = line.passwordGiven ? line.password : fromEnvironment ? fromEnvironment : "";
     return options;
 }
 
@@ -62,25 +62,30 @@ int RunBatch(const CommandLine& line, ConversionOptions options, CancelRequest& 
         }
         if (engine.empty() && line.fallback) console.Show(FallbackUnavailableMessage(WordEngineTurnedOff()));
     }
-    ObserverList observers;
     std::unique_ptr<BatchReport> report;
-    if (!line.report.empty()) observers.Add(*(report = std::make_unique<BatchReport>(line.report)));
+    if (!line.report.empty()) {
+        report = std::make_unique<BatchReport>(line.report);
+        if (std::string problem = report->Prepare(line.inputItems, line.recursive); !problem.empty()) {
+            std::cerr << "quorin: " << problem << "\n" << UsageText();
+            return kExitUsage;
+        }
+    }
     DirectionLines directionLines(console);
-    if (line.verbose && line.decideDirection) observers.Add(directionLines);
-    WordExporter word(engine, console, options, cancel, line.exportFormats, &observers);
+    WordExporter word(engine, console, options, cancel, line.exportFormats);
+    word.SetTimeout(line.timeout);
     std::unique_ptr<FontResolver> fonts = MakeFontResolver();
-    BatchSummary summary(&observers);
-    BatchServices services{options, cancel, console, &console, fonts.get(), &word, &summary};
+    BatchServices services{options, cancel, console, &console, fonts.get(), &word,
+                           line.verbose && line.decideDirection ? &directionLines : nullptr};
     BatchSettings settings{line.jobs > 0 ? line.jobs : std::min(ProcessorCount(), kMaxJobs), line.recursive,
                            line.existing, line.verbose, line.fallback};
     BatchOutcome outcome = ConvertFiles(line.inputItems, line.outputFolder, services, settings);
     if (cancel.Requested() && !outcome.cancelled) console.Show(CanceledMessage());
-    bool reportFailed = report && !report->Finish();
+    bool reportFailed = report && !report->Write(outcome.files);
     if (reportFailed) console.Show({report->ErrorText(), "Error!", MessageIcon::kError, MessageButtons::kOk});
     // Scripts reading standard error see only the messages, unless they ask.
-    if (line.verbose || isatty(STDERR_FILENO)) std::cerr << summary.Line(outcome.emptyFiles) << "\n" << std::flush;
+    if (line.verbose || isatty(STDERR_FILENO)) std::cerr << SummaryLine(outcome.files) << "\n" << std::flush;
     if (cancel.Requested()) return CancelledStatus();
-    return outcome.anyFailed || outcome.result != 0 || exportMissing || reportFailed ? kExitFailed : kExitConverted;
+    return !BatchSucceeded(outcome.files) || exportMissing || reportFailed ? kExitFailed : kExitConverted;
 }
 
 // -o -: standard input, or the one file named, converted to standard output.
@@ -91,16 +96,16 @@ int RunFilterForm(const CommandLine& line, const ConversionOptions& options, con
         status = RunFilter(STDIN_FILENO, STDOUT_FILENO, std::cerr, options, cancel, fonts.get());
     } else {
         const std::string& name = line.filterInput;
-        std::string problem;
+        ReasonKind problem = ReasonKind::kNone;
         int input = open(name.c_str(), O_RDONLY | O_CLOEXEC);
         const FileKind kind = input < 0 ? FileKind::kMissing : KindOfOpenFile(input);
-        if (input < 0) problem = errno == ENOENT ? texts::CantFindFiles(name) : texts::ErrorOpeningFile(name);
-        else if (kind == FileKind::kMissing) problem = texts::ErrorOpeningFile(name);
-        else problem = PassedOverText(kind, name);
-        if (problem.empty()) {
+        if (input < 0) problem = errno == ENOENT ? ReasonKind::kNotFound : ReasonKind::kOpenInput;
+        else if (kind == FileKind::kMissing) problem = ReasonKind::kOpenInput;
+        else problem = PassedOverReason(kind);
+        if (problem == ReasonKind::kNone) {
             status = RunFilter(input, STDOUT_FILENO, std::cerr, options, cancel, fonts.get(), name);
         } else {
-            std::cerr << problem << (problem.ends_with('\n') ? "" : "\n");
+            std::cerr << texts::Line(texts::ReasonWords({problem, name}));
             status = kExitFailed;
         }
         if (input >= 0) close(input);
@@ -126,7 +131,8 @@ int RunQuorin(int argc, char** argv) {
             std::cerr << "quorin: " << line.problem << "\n" << UsageText();
             return kExitUsage;
         case CommandLine::kFilter:
-            CatchCancelSignals();
+            // A read of standard input ends at once on a signal.
+            CatchCancelSignals(false);
             return RunFilterForm(line, OptionsOf(line), CancelOnSignal());
         case CommandLine::kBatch:
             CatchCancelSignals();

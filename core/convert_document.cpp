@@ -18,10 +18,6 @@ constexpr uint16_t kIndexBlock = 0xFFFB;
 constexpr size_t kEntrySize = 10;
 constexpr size_t kMaxEntriesPerBlock = 4;
 
-constexpr const char* kNotWordPerfect = "Document is not a WordPerfect 5.X Document!\n";
-constexpr const char* kNotStandard = "Document is not a standard WordPerfect 5.X Document!\n";
-constexpr const char* kErrorInFile = "Error in file!\n";
-constexpr const char* kProtectedByPassword = "Document is protected by a password!\n";
 
 enum class FontPacketKind { kNone, kFontList, kNamePool };
 
@@ -103,33 +99,47 @@ void WalkPrefix(const CodeView& file, Prolog& prolog, const ConversionOptions& o
 
 }  // namespace
 
+Refusal HeaderRefusal(std::string_view bytes) {
+    CodeView document(bytes);
+    // A file shorter than its 16-byte header is no WordPerfect document.
+    if (document.size() < 16 || document.DwordOr0(0) != kSignature || document.ByteOr0(8) != 1 ||
+        document.ByteOr0(10) != 0 || document.ByteOr0(11) > 1)
+        return Refusal::kNotWordPerfect;
+    if (document.ByteOr0(9) != 10) return Refusal::kNotStandard;
+    if (document.DwordOr0(4) > document.size()) return Refusal::kErrorInFile;
+    return Refusal::kNone;
+}
+
+const char* RefusalText(Refusal refusal) {
+    switch (refusal) {
+        case Refusal::kNone: return "";
+        case Refusal::kNotWordPerfect: return "Document is not a WordPerfect 5.X Document!\n";
+        case Refusal::kNotStandard: return "Document is not a standard WordPerfect 5.X Document!\n";
+        case Refusal::kErrorInFile: return "Error in file!\n";
+        case Refusal::kProtected: return "Document is protected by a password!\n";
+        case Refusal::kWrongPassword: return "Document is protected by a password: the password given is wrong!\n";
+    }
+    return "";
+}
+
 int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
+                    ConversionNotes* notes) {
     const bool rightToLeft = options.rightToLeftDocument == 1;
     CodeView document(bytes);
 
-    // A file shorter than its 16-byte header is no WordPerfect document.
-    if (document.size() < 16 || document.DwordOr0(0) != kSignature || document.ByteOr0(8) != 1 ||
-        document.ByteOr0(10) != 0 || document.ByteOr0(11) > 1) {
-        message = kNotWordPerfect;
-        return kNotConverted;
-    }
-    if (document.ByteOr0(9) != 10) {
-        message = kNotStandard;
+    if (const Refusal refusal = HeaderRefusal(bytes); refusal != Refusal::kNone) {
+        message = RefusalText(refusal);
         return kNotConverted;
     }
     const uint32_t documentArea = document.DwordOr0(4);
-    if (documentArea > document.size()) {
-        message = kErrorInFile;
-        return kNotConverted;
-    }
     // Without the right password a protected document would convert into
     // garbage; with it, the conversion reads a plain copy.
     RtfBuffer unlocked;
     if (EncryptionKeyOf(document) != 0) {
         unlocked.assign(bytes);
         if (!UnlockDocument(unlocked, options.password)) {
-            message = kProtectedByPassword;
+            message = RefusalText(options.password.empty() ? Refusal::kProtected : Refusal::kWrongPassword);
             return kProtected;
         }
         document = CodeView(unlocked);
@@ -154,29 +164,33 @@ int ConvertDocument(std::string_view bytes, RtfSink& out, RtfBuffer& message, Pr
 
     DocumentReader reader(options, cancel);
     reader.outputBudget = &budget;
+    ConversionNotes found;
+    reader.notes = &found;
     reader.RunDocument(prolog.initialCodes, document.substr(documentArea), out, tracker);
     out.Append('}');
+    if (notes) *notes = found;
     return kConverted;
 }
 
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts) {
+                    const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
+                    ConversionNotes* notes) {
     StringSink rtf;
-    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, cancel, fonts);
+    const int result = ConvertDocument(std::string_view(document), rtf, message, tracker, options, cancel, fonts, notes);
     if (result == kConverted) document = rtf.TakeText();
     return result;
 }
 
 int ConvertDocument(std::string_view document, RtfSink& out, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, FontResolver* fonts, ConversionNotes* notes) {
     const CancelRequest never;
-    return ConvertDocument(document, out, message, tracker, options, never, fonts);
+    return ConvertDocument(document, out, message, tracker, options, never, fonts, notes);
 }
 
 int ConvertDocument(RtfBuffer& document, RtfBuffer& message, ProgressTracker* tracker,
-                    const ConversionOptions& options, FontResolver* fonts) {
+                    const ConversionOptions& options, FontResolver* fonts, ConversionNotes* notes) {
     const CancelRequest never;
-    return ConvertDocument(document, message, tracker, options, never, fonts);
+    return ConvertDocument(document, message, tracker, options, never, fonts, notes);
 }
 
 }  // namespace quorin

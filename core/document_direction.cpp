@@ -18,7 +18,7 @@ struct Span {
 constexpr Span kMultinationalLetters[] = {{23, 233}};
 constexpr Span kHebrewLetters[] = {{0, 26}, {49, 51}, {83, 118}};
 constexpr Span kArabicLetters[] = {{52, 170}, {172, 184}, {187, 188}};
-constexpr Span kArabicScriptLetters[] = {{48, 163}, {172, 219}};
+constexpr Span kArabicScriptLetters[] = {{48, 219}};
 
 template <size_t N>
 constexpr bool InSpans(const Span (&spans)[N], uint8_t c) {

@@ -45,6 +45,7 @@ DocumentReader::DocumentReader(const DocumentReader& other)
       rightToLeft(other.rightToLeft),
       nestingDepth(other.nestingDepth),
       outputBudget(other.outputBudget),
+      notes(other.notes),
       reversedTextDepth(other.reversedTextDepth),
       writesMarkEntry(other.writesMarkEntry),
       options(other.options),
@@ -109,7 +110,7 @@ void DocumentReader::InitCodeTable(CodeTable& t) {
     t[0xD7] = &R::OnMark;
     t[0xD8] = &R::OnReversedText;
     t[0xD9] = &R::OnCodeD9;
-    t[0xDA] = &R::OnCodeDA;
+    t[0xDA] = &R::OnBox;
     t[0xDB] = &R::OnStyle;
     t[0xDC] = &R::OnTableEndOfLine;
     t[0xDD] = &R::OnTableEndOfPage;
@@ -350,7 +351,7 @@ void DocumentReader::OnCodeC6(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeC7(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeD4(const RtfBuffer&, RtfBuffer&) {}
 void DocumentReader::OnCodeD9(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
-void DocumentReader::OnCodeDA(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
+
 void DocumentReader::OnCodeDE(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
 void DocumentReader::OnCodeDF(const RtfBuffer& code, RtfBuffer&) { code.At(1); }
 

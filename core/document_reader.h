@@ -7,6 +7,7 @@
 
 #include "core/cancel_request.h"
 #include "core/code_view.h"
+#include "core/conversion_notes.h"
 #include "core/conversion_options.h"
 #include "core/progress_tracker.h"
 #include "core/rtf_buffer.h"
@@ -130,6 +131,9 @@ public:
     virtual void OnNote(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnMark(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnReversedText(const RtfBuffer& code, RtfBuffer& out);
+    // A box (0xDA): its text and caption where it stands; what it holds
+    // besides text is counted in the notes.
+    virtual void OnBox(const RtfBuffer& code, RtfBuffer& out);
     // Subfunction 19 of OnSetting.
     virtual void OnTextDirection(const RtfBuffer& code, RtfBuffer& out);
     // Codes that write nothing.
@@ -146,7 +150,6 @@ public:
     virtual void OnCodeD4(const RtfBuffer& code, RtfBuffer& out);
     // Codes that write nothing but test that their subfunction byte is there.
     virtual void OnCodeD9(const RtfBuffer& code, RtfBuffer& out);
-    virtual void OnCodeDA(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeDE(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnCodeDF(const RtfBuffer& code, RtfBuffer& out);
     virtual void OnStyle(const RtfBuffer& code, RtfBuffer& out);
@@ -178,6 +181,8 @@ public:
     int nestingDepth = 0;
     // Shared by the readers of one conversion; none means no cap.
     OutputBudget* outputBudget = nullptr;
+    // What the readers of one conversion did not carry; none: not counted.
+    ConversionNotes* notes = nullptr;
     // How many reversed-text codes enclose this reader. Their text is reversed
     // unit by unit afterwards, so every character is written as one unit.
     int reversedTextDepth = 0;
@@ -195,6 +200,9 @@ public:
     std::vector<OpenMark> openMarks;
     // Set in the copy that writes an entry's text: marks inside it write nothing.
     bool writesMarkEntry = false;
+    // Where the last box code that wrote text ends (or a box code right after
+    // it), so that a box standing right there is set apart from it.
+    const char* afterLastBox = nullptr;
 
 protected:
     const ConversionOptions& options;

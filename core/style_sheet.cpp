@@ -21,13 +21,82 @@ std::string_view Cut(const RtfBuffer& packet, size_t start, size_t length) {
     return start < packet.size() ? std::string_view(packet).substr(start, length) : std::string_view();
 }
 
-// Style names are written as they are, except the three characters that
-// would break the RTF groups.
-void AppendName(std::string_view name, RtfBuffer& out) {
-    for (char c : name) {
-        if (c == '\\' || c == '{' || c == '}') out += '\\';
-        out += c;
+// The control words that a style entry may carry: character and paragraph
+// formatting. Everything else the style's codes write (text, paragraph and
+// page breaks, tabs, headers and notes in groups of their own, section and
+// page settings, direction marks) is no formatting of a style, and a reader
+// may show it as text, so it is left out.
+constexpr std::string_view kFormattingWords[] = {
+    "b",  "i",  "ul", "uldb", "strike", "scaps", "outl", "shad", "super", "sub", "nosupersub", "fs", "f",
+    "lang", "fi", "li", "ri", "lin", "qc", "qj", "ql", "qr", "tx", "tqc", "tqr", "tldot", "widctlpar",
+    "nowidctlpar", "rtlpar", "ltrpar", "rtlch", "ltrch"};
+
+bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The formatting control words of `rtf` at its outer level, in order.
+RtfBuffer FormattingOf(std::string_view rtf) {
+    RtfBuffer kept;
+    int depth = 0;
+    for (size_t i = 0; i < rtf.size();) {
+        const char c = rtf[i];
+        if (c == '{' || c == '}') {
+            depth += c == '{' ? 1 : -1;
+            ++i;
+            continue;
+        }
+        if (c != '\\' || i + 1 == rtf.size()) {
+            ++i;
+            continue;
+        }
+        size_t end = i + 1;
+        if (!IsLetter(rtf[end])) {  // a control symbol or "\'hh": text, or no formatting
+            i = end + (rtf[end] == '\'' ? 3 : 1);
+            continue;
+        }
+        while (end < rtf.size() && IsLetter(rtf[end])) ++end;
+        const std::string_view word = rtf.substr(i + 1, end - i - 1);
+        if (end < rtf.size() && rtf[end] == '-') ++end;
+        while (end < rtf.size() && IsDigit(rtf[end])) ++end;
+        if (depth == 0 && std::find(std::begin(kFormattingWords), std::end(kFormattingWords), word) !=
+                              std::end(kFormattingWords))
+            kept += rtf.substr(i, end - i);
+        i = end + (end < rtf.size() && rtf[end] == ' ' ? 1 : 0);
     }
+    return kept;
+}
+
+// A style's name as the style sheet wants it: ended by ";", so the name's
+// own ";", braces and backslashes, and bytes beyond ASCII, are escaped;
+// control bytes are dropped.
+void AppendName(std::string_view name, RtfBuffer& out) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    for (char c : name) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte < 0x20 || byte == 0x7F) continue;
+        if (byte >= 0x80 || c == ';' || c == '\\' || c == '{' || c == '}') {
+            out += "\\'";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+}
+
+// One entry: "{\s5\b\fs24 Name;}" for a paragraph style,
+// "{\*\cs5\additive\b Name;}" for a character style.
+void AppendEntry(bool paragraphStyle, int number, bool hidden, std::string_view formatting, std::string_view name,
+                 std::string_view nameEnd, RtfBuffer& out) {
+    out += paragraphStyle ? "{\\s" : "{\\*\\cs";
+    out.AppendDecimal(number);
+    if (!paragraphStyle) out += "\\additive";
+    if (hidden) out += "\\shidden";
+    out += formatting;
+    out += ' ';
+    AppendName(name, out);
+    out += nameEnd;
+    out += ";}";
 }
 
 }  // namespace
@@ -64,19 +133,11 @@ void WriteStyleEntries(const RtfBuffer& packet, RtfBuffer& piece, const Conversi
     reader.Run(runA, formatting, nullptr, false);
     reader.Run(runBC, endFormatting, nullptr, false);
 
-    const std::string_view opening = paragraphStyle ? "{\\*\\s" : "{\\*\\cs";
-    piece += opening;
-    piece.AppendDecimal(number);
-    piece += '{';
-    piece += formatting;
-    piece += "}{";
-    AppendName(name, piece);
-    piece += "}}";
-    piece += opening;
-    piece.AppendDecimal(number + 256);
-    piece += "\\shidden{";
-    piece += endFormatting;
-    piece += "}}\n";
+    // The style, and a hidden partner under the number plus 256 that the
+    // style's end refers to; a name of its own keeps the two apart.
+    AppendEntry(paragraphStyle, number, false, FormattingOf(formatting), name, "", piece);
+    AppendEntry(paragraphStyle, number + 256, true, FormattingOf(endFormatting), name, " (end)", piece);
+    piece += '\n';
 }
 
 }  // namespace quorin

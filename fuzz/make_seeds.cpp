@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/structure_codes.h"
 #include "support/wp_builder.h"
 
 using namespace quorin::test;
@@ -43,6 +44,24 @@ std::vector<std::string> Seeds() {
                             Bytes({0xB3}) + Extended(9, 10) + Bytes({0xB4});
     std::string table = Variable(0xD2, 11, std::string(60, '\0')) + Variable(0xDC, 0, std::string(10, '\0')) + "cell" +
                         Variable(0xDC, 1, std::string(12, '\0')) + "row" + Variable(0xDC, 2, "");
+    // Box codes of every kind and content type, holding text, captions and an
+    // equation, side by side; and hostile ones: caption and source lengths
+    // that run past the code, fields cut before the caption, no fields at
+    // all, a kind past the last, a length word that runs past the end.
+    std::string boxes;
+    const std::string boxText = "box text" + Extended(13, 52) + "\x0A" + Fixed(0xC3, {12}) + "bold";
+    const std::string equation = std::string(10, '\0') + Word(8) + "x over y" + "drawn";
+    for (int kind = 0; kind <= 7; ++kind)
+        for (int type : {0x08, 0x10}) boxes += Box(kind, type, "caption" + Extended(9, 5), type == 0x08 ? equation : boxText);
+    boxes += Box(0, 0x80, "figure", "") + Box(5, 0, "", "");
+    std::string lyingCaption = Box(2, 0x10, "caption", boxText), lyingSource = Box(4, 0x08, "", equation);
+    lyingCaption[119] = lyingCaption[120] = '\xFF';
+    lyingSource[131] = lyingSource[132] = '\xFF';
+    boxes += lyingCaption + lyingSource + Variable(0xDA, 2, std::string(100, '\0')) + Variable(0xDA, 2, "") +
+             Variable(0xDA, 255, Bytes({0xDA, 2})) + "after" + Bytes({0xDA, 2, 0xFF, 0xFF, 0});
+    // Styles whose codes write text, a header and paragraph ends.
+    const std::string styleRuns = "style text" + Variable(0xD5, 0, std::string(7, '\0') + Bytes({1}) + subDocument) +
+                                  "\x0A" + Fixed(0xC3, {12});
     std::string nested = "deep";
     for (int level = 0; level < 12; ++level)
         nested = Variable(0xD6, 0, std::string(3, '\0') + nested + '\0');
@@ -55,6 +74,13 @@ std::vector<std::string> Seeds() {
         WpDocument().Body(structure).Build(),
         WpDocument().Body(table).Build(),
         WpDocument().Body(nested).Build(),
+        WpDocument().Body(boxes).Build(),
+        WpDocument()
+            .Packet(257, std::string("wide1") + std::string(16, '\0') + Bytes({2}) + std::string(55, '\0') +
+                             Bytes({1}) + Word(static_cast<int>(styleRuns.size())) + Word(0) + Word(4) + Word(0) +
+                             Word(0) + styleRuns + "\x0A;{}")
+            .Body(VariableWithByteAt(0xDB, 0, 13, 1, 20) + text)
+            .Build(),
         WpDocument()
             .Packet(1, std::string(115, 'd') + "subject" + '\0' + "author" + '\0' + "typist" + '\0' + std::string(8, '\0'))
             .Packet(2, FontList())

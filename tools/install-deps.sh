@@ -5,14 +5,14 @@
 set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-          qt6-translations-l10n libqt6svg6 libfontconfig-dev fontconfig help2man)
+          qt6-translations-l10n libqt6svg6 libfontconfig-dev fontconfig help2man libwpd-dev librevenge-dev)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
   packages+=(dpkg-dev file librsvg2-bin)
 fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(lintian appstream libgtest-dev libgmock-dev clang libclang-rt-14-dev
              libreoffice-writer-nogui fonts-dejavu-core fonts-noto-core
-             parallel poppler-utils abiword xvfb xdotool desktop-file-utils)
+             parallel poppler-utils abiword xvfb xdotool desktop-file-utils unicode-data)
 fi
 
 missing=()

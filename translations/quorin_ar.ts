@@ -143,6 +143,22 @@
         <source>Error converting to %1: &quot;%2&quot;!</source>
         <translation>خطأ في التحويل إلى %1: &quot;%2&quot;!</translation>
     </message>
+    <message>
+        <source>Document is protected by a password: the password given is wrong!</source>
+        <translation>المستند محمي بكلمة مرور: كلمة المرور المعطاة خاطئة!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to nothing: its target does not exist!</source>
+        <translation>&quot;%1&quot; رابط لا يشير إلى شيء: هدفه غير موجود!</translation>
+    </message>
+    <message>
+        <source>LibreOffice ran out of time (%1 second): &quot;%2&quot; was not converted!</source>
+        <translation>نفد الوقت المحدد لـ LibreOffice (%1 ثانية): لم يُحوَّل &quot;%2&quot;!</translation>
+    </message>
+    <message>
+        <source>LibreOffice ran out of time (%1 seconds): &quot;%2&quot; was not converted!</source>
+        <translation>نفد الوقت المحدد لـ LibreOffice (%1 ثانية): لم يُحوَّل &quot;%2&quot;!</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -143,6 +143,22 @@
         <source>Error converting to %1: &quot;%2&quot;!</source>
         <translation>שגיאה בהמרה ל-%1: &quot;%2&quot;!</translation>
     </message>
+    <message>
+        <source>Document is protected by a password: the password given is wrong!</source>
+        <translation>המסמך מוגן בסיסמה: הסיסמה שניתנה שגויה!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link to nothing: its target does not exist!</source>
+        <translation>&quot;%1&quot; הוא קישור לשום מקום: היעד שלו אינו קיים!</translation>
+    </message>
+    <message>
+        <source>LibreOffice ran out of time (%1 second): &quot;%2&quot; was not converted!</source>
+        <translation>הזמן שהוקצב ל-LibreOffice תם (שנייה %1): &quot;%2&quot; לא הומר!</translation>
+    </message>
+    <message>
+        <source>LibreOffice ran out of time (%1 seconds): &quot;%2&quot; was not converted!</source>
+        <translation>הזמן שהוקצב ל-LibreOffice תם (%1 שניות): &quot;%2&quot; לא הומר!</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -34,6 +34,7 @@ constexpr std::array kFixedTexts = {
     QT_TRANSLATE_NOOP("Messages", "Document is not a standard WordPerfect 5.X Document!"),
     QT_TRANSLATE_NOOP("Messages", "Error in file!"),
     QT_TRANSLATE_NOOP("Messages", "Document is protected by a password!"),
+    QT_TRANSLATE_NOOP("Messages", "Document is protected by a password: the password given is wrong!"),
     QT_TRANSLATE_NOOP("Messages",
                       "LibreOffice (soffice) is needed to write Word documents, and it was not found: the RTF files "
                       "are kept."),
@@ -51,6 +52,9 @@ constexpr std::array kSentences = {
     QT_TRANSLATE_NOOP("Messages", "\"%1\" is a folder: -R converts the files in its tree!"),
     QT_TRANSLATE_NOOP("Messages", "\"%1\" is empty: there is nothing to convert!"),
     QT_TRANSLATE_NOOP("Messages", "\"%1\" is not a regular file: -f - reads standard input!"),
+    QT_TRANSLATE_NOOP("Messages", "\"%1\" is a link to nothing: its target does not exist!"),
+    QT_TRANSLATE_NOOP("Messages", "LibreOffice ran out of time (%1 second): \"%2\" was not converted!"),
+    QT_TRANSLATE_NOOP("Messages", "LibreOffice ran out of time (%1 seconds): \"%2\" was not converted!"),
     QT_TRANSLATE_NOOP("Messages", "Output file exists: \"%1\"!"),
     QT_TRANSLATE_NOOP("Messages", "Error converting to %1: \"%2\"!"),
     QT_TRANSLATE_NOOP("Messages", "Error opening \"%1\"!"),

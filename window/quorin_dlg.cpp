@@ -298,7 +298,7 @@ void CQuorinDlg::Convert() {
     }
     outcome_ = RunBatch(items, folder.toStdString());
     // Any failure or a cancel keeps the names, so they can be corrected.
-    if (outcome_.result == kBatchConverted && !outcome_.anyFailed && !outcome_.cancelled) {
+    if (BatchSucceeded(outcome_.files) && !outcome_.cancelled) {
         fileNames_->clear();
         exitButton_->setFocus();
     }
@@ -325,7 +325,6 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     }
     GuiThreadFonts threadFonts(questions, *fonts);
     GuiThreadProgress<CProgressDlg> view(&progress);
-    BatchSummary summary;
     std::string engine = options_.convertToWord ? wordEngine_ : std::string();
     BatchSettings settings{std::clamp(QThread::idealThreadCount(), 1, kMaxJobs), false};
 
@@ -334,11 +333,10 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::thread batch([&] {
         try {
             WordExporter word(engine, messages, options_, cancel);
-            BatchServices services{options_, cancel, messages, &view, &threadFonts, &word, &summary, &pause_};
+            BatchServices services{options_, cancel, messages, &view, &threadFonts, &word, nullptr, &pause_};
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;
-            outcome.anyFailed = true;
             messages.Show({failure.what(), "Error!", MessageIcon::kError});
         }
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
@@ -352,7 +350,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
         outcome.cancelled = true;
     }
 
-    summary_->setText(SummaryText(summary.Counts(outcome.emptyFiles)));
+    summary_->setText(SummaryText(CountOutcomes(outcome.files)));
     progress.hide();
     progress_ = nullptr;
     body_->setEnabled(true);

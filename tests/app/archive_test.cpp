@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <memory>
 
+#include <QString>
+
 #include "app/batch_report.h"
 #include "app/convert_files.h"
 #include "app/input_list.h"
@@ -17,45 +19,9 @@
 namespace quorin::test {
 namespace {
 
-using Row = std::vector<std::string>;
-
-// RFC 4180: fields split at commas, quoted fields with doubled quotes, CR LF rows.
-std::vector<Row> ParseCsv(const std::string& text) {
-    std::vector<Row> rows(1, Row(1));
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '"' && rows.back().back().empty()) {
-            for (++i; i < text.size() && !(text[i] == '"' && text[i + 1] != '"'); ++i) {
-                rows.back().back() += text[i];
-                if (text[i] == '"') ++i;
-            }
-        } else if (c == ',') {
-            rows.back().emplace_back();
-        } else if (c == '\r' && text[i + 1] == '\n') {
-            ++i;
-            rows.emplace_back(1);
-        } else {
-            rows.back().back() += c;
-        }
-    }
-    rows.pop_back();  // after the last CR LF
-    return rows;
-}
-
-// Output of a shell command.
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    char block[4096];
-    for (size_t got; (got = fread(block, 1, sizeof block, pipe)) > 0;) out.append(block, got);
-    pclose(pipe);
-    return out;
-}
-
 // Size and SHA-256 of a file, by other means than the program's.
 std::pair<std::string, std::string> SizeAndDigest(const std::string& path) {
-    std::string digest = Shell("sha256sum '" + path + "'").substr(0, 64);
-    return {std::to_string(std::filesystem::file_size(path)), digest};
+    return {std::to_string(std::filesystem::file_size(path)), Sha256Of(path)};
 }
 
 void ExpectFileFields(const Row& row, size_t at, const std::string& path) {
@@ -84,7 +50,7 @@ TEST(BatchReport, RowsAccountForEveryInputTheSameForAnyJobCount) {
     EXPECT_EQ(reports[0], reports[1]);
 
     std::vector<Row> rows = ParseCsv(reports[1]);
-    ASSERT_EQ(rows.size(), 5u) << reports[1];
+    ASSERT_EQ(rows.size(), 6u) << reports[1];
     EXPECT_EQ(rows[0], ParseCsv(std::string(BatchReport::kHeader) + "\r\n")[0]);
     for (const Row& row : rows) ASSERT_EQ(row.size(), 10u);
     const Row& a = rows[1];
@@ -100,9 +66,38 @@ TEST(BatchReport, RowsAccountForEveryInputTheSameForAnyJobCount) {
     EXPECT_NE(broken[3].find("Document is not a WordPerfect 5.X Document!"), std::string::npos);
     EXPECT_EQ(broken[3].find('\n'), std::string::npos);
     ExpectFileFields(broken, 5, folder / "broken.wp");
-    const Row& b = rows[4];
+    EXPECT_EQ((Row{rows[4][0], rows[4][2], rows[4][5]}), (Row{folder / "empty.wp", "skipped-empty", "0"}));
+    const Row& b = rows[5];
     EXPECT_EQ((Row{b[2], b[4]}), (Row{"converted", folder / "out/b.wp_000.rtf"}));
     ExpectFileFields(b, 7, folder / "out/b.wp.rtf");
+}
+
+// Names as the report writes them: valid UTF-8 whatever the bytes, and the
+// name recovered by turning each %XX back into its byte.
+TEST(BatchReport, NamesThatAreNotUtf8StayValidAndRecoverable) {
+    auto recovered = [](const std::string& text) {
+        std::string name;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '%') {
+                name += char(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else {
+                name += text[i];
+            }
+        }
+        return name;
+    };
+    for (const std::string name : {"plain.wp", "caf\xe9.wp", "100%.wp", "a%41.wp", "\xe2\x82\xac.wp",
+                                   "\x80\x9a\x82.wp", "\xed\xa0\x80.wp", "\xc0\xaf.wp", "\xf4\x90\x80\x80.wp",
+                                   "\xe2\x82", "\xd7\x90\xd7\x91.wp"}) {
+        const std::string written = ReportText(name);
+        EXPECT_EQ(QString::fromUtf8(written).toUtf8().toStdString(), written) << written;
+        EXPECT_EQ(recovered(written), name) << written;
+        // Valid UTF-8 without "%" is written as it is.
+        if (QString::fromUtf8(name).toUtf8().toStdString() == name && name.find('%') == std::string::npos) {
+            EXPECT_EQ(written, name);
+        }
+    }
 }
 
 TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
@@ -114,10 +109,11 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     ConversionOptions options;
     CancelRequest cancel;
     BatchReport report(folder / "r.csv");
-    BatchServices services{options, cancel, messages, nullptr, nullptr, nullptr, &report};
-    ConvertFiles(SplitInputList(folder / "a.wp|" + folder / "b.wp|" + folder / "c.wp|" + folder / "d.wp"),
-                 folder / "out", services, {2, false});
-    ASSERT_TRUE(report.Finish());
+    ASSERT_EQ(report.Prepare({}, false), "");
+    BatchServices services{options, cancel, messages, nullptr};
+    BatchOutcome outcome = ConvertFiles(SplitInputList(folder / "a.wp|" + folder / "b.wp|" + folder / "c.wp|" + folder / "d.wp"),
+                                        folder / "out", services, {2, false});
+    ASSERT_TRUE(report.Write(outcome.files));
     std::vector<Row> rows = ParseCsv(ReadFile(folder / "r.csv"));
     ASSERT_EQ(rows.size(), 5u);
     std::vector<std::string> statuses;
@@ -126,13 +122,14 @@ TEST(BatchReport, CancelledBatchListsTheFilesNeverReached) {
     EXPECT_EQ(FolderNames(folder.Path()), (std::vector<std::string>{"a.wp", "b.wp", "c.wp", "d.wp", "out", "r.csv"}));
 }
 
-TEST(BatchReport, UnwritableReportIsAnErrorAfterTheBatch) {
+TEST(BatchReport, UnwritableReportIsAUsageErrorBeforeTheBatch) {
     TemporaryFolder folder;
     WriteFile(folder / "a.wp", WpDocument().Body("Hi").Build());
     QuorinRun run = RunQuorin(folder.Path(), {"--report", "no/such/folder/r.csv", "-f", "a.wp", "-o", "out"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Error! Error writing the report \"no/such/folder/r.csv\"!\n");
-    EXPECT_TRUE(Exists(folder / "out/a.wp.rtf"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              "quorin: --report \"no/such/folder/r.csv\" cannot be written: No such file or directory");
+    EXPECT_FALSE(Exists(folder / "out"));
     // To standard output; not beside the filter form's output.
     run = RunQuorin(folder.Path(), {"--report", "-", "-f", "a.wp", "-o", "out"});
     EXPECT_EQ(run.status, 0);
@@ -199,11 +196,16 @@ TEST(ArchiveFormats, OdtPdfAndFallbackThroughLibreOffice) {
     EXPECT_EQ(FolderNames(folder / "out"), (std::vector<std::string>{"a.wp.odt", "a.wp.pdf", "a.wp_000.pdf",
                                                                       "six.wpd.odt", "six.wpd.pdf"}));
     std::vector<Row> rows = ParseCsv(ReadFile(folder / "r.csv"));
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ((Row{rows[1][1], rows[1][2], rows[1][4]}),
-              (Row{folder / "out/a.wp.odt|" + folder / "out/a.wp.pdf", "converted", "|" + folder / "out/a.wp_000.pdf"}));
-    EXPECT_EQ((Row{rows[2][2], rows[2][3], rows[2][9]}), (Row{"converted-by-libreoffice", "", ""}));
-    EXPECT_EQ(rows[3][2], "failed");
+    // A row for each document written.
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ((Row{rows[1][0], rows[1][1], rows[1][2], rows[1][4]}), (Row{folder / "a.wp", folder / "out/a.wp.odt", "converted", ""}));
+    EXPECT_EQ((Row{rows[2][0], rows[2][1], rows[2][2], rows[2][4]}),
+              (Row{folder / "a.wp", folder / "out/a.wp.pdf", "converted", folder / "out/a.wp_000.pdf"}));
+    ExpectFileFields(rows[2], 7, folder / "out/a.wp.pdf");
+    EXPECT_EQ((Row{rows[3][1], rows[3][2], rows[3][3], rows[3][9]}),
+              (Row{folder / "out/six.wpd.odt", "converted-by-libreoffice", "", ""}));
+    EXPECT_EQ((Row{rows[4][1], rows[4][2]}), (Row{folder / "out/six.wpd.pdf", "converted-by-libreoffice"}));
+    EXPECT_EQ(rows[5][2], "failed");
 
     // The words read back: the PDF with pdftotext, the ODT with LibreOffice.
     EXPECT_NE(Shell("pdftotext '" + folder / "out/a.wp.pdf" + "' -").find("Sluwe Sjaantje"), std::string::npos);

@@ -75,7 +75,7 @@ TEST(CommandFaults, EachLineGivesItsStatusMessagesAndFiles) {
         {"a protected document", {"locked.wp", "a.wp", "-o", "out"}, 1,
          "Error! @/locked.wp\nDocument is protected by a password!\n", {"a.wp.rtf"}},
         {"a wrong password", {"locked.wp", "-o", "out", "--password", "open"}, 1,
-         "Error! @/locked.wp\nDocument is protected by a password!\n", none},
+         "Error! @/locked.wp\nDocument is protected by a password: the password given is wrong!\n", none},
         {"the password", {"locked.wp", "-o", "out", "--password", "sesame"}, 0, "", {"locked.wp.rtf"}},
         {"the password from the environment", {"locked.wp", "-o", "out"}, 0, "", {"locked.wp.rtf"},
          {{"QUORIN_PASSWORD", "SESAME"}}},
@@ -83,9 +83,8 @@ TEST(CommandFaults, EachLineGivesItsStatusMessagesAndFiles) {
          1,
          "Error! @/bad.wp\nDocument is not a WordPerfect 5.X Document!\n"
          "Error! @/locked.wp\nDocument is protected by a password!\n"
-         "Notice! Output file exists: \"@/out/a.wp.rtf\"!\nSkipping file: \"@/a.wp\"!\n"
-         "1 converted, 1 failed, 1 skipped (empty), 1 skipped (output exists), 1 protected\n",
-         {"a.wp.rtf"}},
+         "2 converted, 1 failed, 1 skipped (empty), 1 protected\n",
+         {"a.wp.rtf", "a.wp_000.rtf"}},
         {"one named file to standard output", {"-f", "a.wp", "-o", "-"}, 0, "", none, {}, Stored(kLetter)},
         {"a named file that fails writes nothing", {"-f", "bad.wp", "-o", "-"}, 1,
          "Document is not a WordPerfect 5.X Document!\n", none},
@@ -122,7 +121,8 @@ TEST(CommandFaults, PasswordOpensOnlyItsDocument) {
     WriteFile(folder / "other.wp", EncryptDocument(kLetter, "other"));
     QuorinRun run = RunQuorin(folder.Path(), {"-f", "*.wp", "-o", "out", "--password=SESAME"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, At("Error! @/other.wp\nDocument is protected by a password!\n", folder.Path()));
+    EXPECT_EQ(run.err, At("Error! @/other.wp\nDocument is protected by a password: the password given is wrong!\n",
+                          folder.Path()));
     EXPECT_EQ(FolderNames(folder / "out"), std::vector<std::string>{"locked.wp.rtf"});
     EXPECT_EQ(ReadFile(folder / "out/locked.wp.rtf"), Stored(kSecret));
     EXPECT_EQ(RunQuorin(folder.Path(), {"-f", "-", "-o", "-", "--password", "Other"}, ReadFile(folder / "other.wp")).out,

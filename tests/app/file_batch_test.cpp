@@ -5,17 +5,18 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <filesystem>
-#include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
 #include "app/backup_name.h"
 #include "app/batch_pause.h"
+#include "app/batch_report.h"
 #include "app/convert_files.h"
 #include "app/file_batch.h"
 #include "app/input_list.h"
+#include "app/message_texts.h"
 #include "app/path_text.h"
 #include "run_quorin.h"
 #include "support/wp_builder.h"
@@ -46,10 +47,11 @@ struct BatchFolder : ::testing::Test {
     Recorder messages;
     ConversionOptions options;
     CancelRequest cancel;
+    OutcomeList outcomes;
 
     std::string In(const std::string& name) { return folder / name; }
     std::vector<std::string> Discovered(const std::string& list, int* count = nullptr) {
-        FileBatch batch(SplitInputList(list), folder / "out", messages, cancel);
+        FileBatch batch(SplitInputList(list), folder / "out", messages, cancel, outcomes);
         int found = batch.Discover();
         if (count) *count = found;
         std::vector<std::string> names;
@@ -77,17 +79,13 @@ TEST(InputList, QuotedNamesKeepTheirBars) {
     EXPECT_EQ(SplitInputList(" | \"\" |"), std::vector<std::string>{});
 }
 
-struct RecordList : BatchObserver {
-    std::vector<FileRecord> records;
-    void OnFile(const FileRecord& record) override { records.push_back(record); }
-    std::string Summary() const {
-        std::string text;
-        for (const FileRecord& r : records)
-            text += std::to_string(r.sequence) + " " + std::to_string(int(r.status)) + " " +
-                    (r.output.empty() ? "-" : "out") + (r.backup.empty() ? "" : " backup") + "\n";
-        return text;
-    }
-};
+std::string Summary(const std::vector<FileOutcome>& files) {
+    std::string text;
+    for (const FileOutcome& r : files)
+        text += std::to_string(r.sequence) + " " + StatusName(r.status) + " " + (r.written.empty() ? "-" : "out") +
+                (r.written.empty() || r.written[0].backup.empty() ? "" : " backup") + "\n";
+    return text;
+}
 
 // One record per input: converted, failed, never found, and those a cancel
 // leaves behind, each with its place in discovery order.
@@ -97,20 +95,18 @@ TEST_F(BatchFolder, EveryInputGetsOneRecord) {
     WriteFile(In("c.wp"), kDocument);
     std::filesystem::create_directory(folder / "out");
     WriteFile(folder / "out/c.wp.rtf", "earlier");
-    RecordList list;
-    BatchServices services{options, cancel, messages, nullptr, nullptr, nullptr, &list};
-    ConvertFiles({In("a.wp"), In("none.wp"), In("b.wp"), In("c.wp")}, folder / "out", services);
-    EXPECT_EQ(list.Summary(), "1 1 -\n0 0 out\n2 1 -\n3 0 out backup\n");
-    EXPECT_EQ(list.records[0].message, "Can't find file(s) \"" + In("none.wp") + "\"!\n");
-    EXPECT_EQ(list.records[3].backup, folder / "out/c.wp_000.rtf");
+    BatchServices services{options, cancel, messages, nullptr};
+    BatchOutcome outcome = ConvertFiles({In("a.wp"), In("none.wp"), In("b.wp"), In("c.wp")}, folder / "out", services);
+    EXPECT_EQ(Summary(outcome.files), "0 converted out\n1 failed -\n2 failed -\n3 converted out backup\n");
+    EXPECT_EQ(texts::ReasonText(outcome.files[1].reason), "Can't find file(s) \"" + In("none.wp") + "\"!\n");
+    EXPECT_EQ(outcome.files[3].written[0].backup, folder / "out/c.wp_000.rtf");
 
     // Cancelled in the message of b.wp: b.wp is failed, c.wp never reached.
     messages.answer = [](const UserMessage& m) {
         return m.buttons == MessageButtons::kYesNo ? MessageAnswer::kYes : MessageAnswer::kCancel;
     };
-    list.records.clear();
-    ConvertFiles({In("*.wp")}, folder / "out", services);
-    EXPECT_EQ(list.Summary(), "0 0 out backup\n1 1 -\n2 2 -\n");
+    outcome = ConvertFiles({In("*.wp")}, folder / "out", services);
+    EXPECT_EQ(Summary(outcome.files), "0 converted out backup\n1 failed -\n2 cancelled -\n");
 }
 
 TEST_F(BatchFolder, PatternsSkipEmptyFilesAndFoldersSilently) {
@@ -138,7 +134,7 @@ TEST_F(BatchFolder, RelativeNamesBecomeAbsoluteAndOutputNamesAppendRtf) {
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
     for (const std::string& output : {folder / "out", folder / "out/", std::string("./x/../out")}) {
-        FileBatch batch({"./a.wp"}, output, messages, cancel);
+        FileBatch batch({"./a.wp"}, output, messages, cancel, outcomes);
         ASSERT_EQ(batch.Discover(), 1);
         ASSERT_EQ(batch.NextFile(), FileBatch::kTaken);
         EXPECT_EQ(batch.InputPath(), In("a.wp"));
@@ -179,11 +175,12 @@ TEST_F(BatchFolder, NoFreeBackupNameSkipsTheFileAndKeepsEverything) {
 TEST_F(BatchFolder, FileThatVanishedIsReportedAndTheBatchGoesOn) {
     WriteFile(In("a.wp"), kDocument);
     WriteFile(In("b.wp"), kDocument);
-    FileBatch batch({In("*.wp")}, folder / "out", messages, cancel);
+    FileBatch batch({In("*.wp")}, folder / "out", messages, cancel, outcomes);
     ASSERT_EQ(batch.Discover(), 2);
     unlink(In("a.wp").c_str());
     EXPECT_EQ(batch.NextFile(), FileBatch::kVanished);
-    EXPECT_EQ(batch.ErrorText(), "Can't find file(s) \"" + In("a.wp") + "\"!\n");
+    EXPECT_EQ(texts::ReasonText({ReasonKind::kVanished, batch.InputPath()}),
+              "Can't find file(s) \"" + In("a.wp") + "\"!\n");
     EXPECT_EQ(batch.NextFile(), FileBatch::kTaken);
     EXPECT_EQ(batch.InputPath(), In("b.wp"));
     EXPECT_EQ(batch.NextFile(), FileBatch::kNoneLeft);
@@ -212,7 +209,7 @@ TEST_F(BatchFolder, CancelAnsweredNoGoesOn) {
     };
     BatchOutcome outcome = Convert(In("*.wp"));
     EXPECT_FALSE(outcome.cancelled);
-    EXPECT_TRUE(outcome.anyFailed);
+    EXPECT_TRUE(outcome.AnyFailed());
     EXPECT_EQ(outcome.result, kBatchConverted);  // the status of the last file
     EXPECT_TRUE(Exists(folder / "out/b.wp.rtf"));
 }
@@ -287,7 +284,7 @@ TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
     expectedNames.push_back(In("f.wp"));
     ProgressRecorder progress;
     BatchOutcome outcome = Convert(In("*.wp"), 3, &progress);
-    EXPECT_TRUE(outcome.anyFailed);
+    EXPECT_TRUE(outcome.AnyFailed());
     EXPECT_EQ(progress.names, expectedNames);
     EXPECT_EQ(progress.upper, 6 * 20);
     EXPECT_EQ(progress.steps, 6 * 20);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +60,44 @@ std::string WithCrLf(const std::string& text) {
         result += c;
     }
     return result;
+}
+
+// Fields split at commas, quoted fields with doubled quotes, CR LF rows.
+std::vector<Row> ParseCsv(const std::string& text) {
+    std::vector<Row> rows(1, Row(1));
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '"' && rows.back().back().empty()) {
+            for (++i; i < text.size() && !(text[i] == '"' && text[i + 1] != '"'); ++i) {
+                rows.back().back() += text[i];
+                if (text[i] == '"') ++i;
+            }
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && text[i + 1] == '\n') {
+            ++i;
+            rows.emplace_back(1);
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    rows.pop_back();  // after the last CR LF
+    return rows;
+}
+
+std::string Shell(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    char block[4096];
+    for (size_t got; (got = fread(block, 1, sizeof block, pipe)) > 0;) out.append(block, got);
+    pclose(pipe);
+    return out;
+}
+
+std::string Sha256Of(const std::string& path) {
+    std::string quoted = "'";
+    for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return Shell("sha256sum " + quoted + "'").substr(0, 64);
 }
 
 StartedQuorin StartQuorin(const std::string& folder, const std::vector<std::string>& arguments,

@@ -37,6 +37,14 @@ std::vector<std::string> FolderNames(const std::string& folder);
 // The RTF text as the file writer stores it: every LF as CR LF.
 std::string WithCrLf(const std::string& text);
 
+// A CSV text (RFC 4180) as rows of fields.
+using Row = std::vector<std::string>;
+std::vector<Row> ParseCsv(const std::string& text);
+// What a shell command writes to standard output.
+std::string Shell(const std::string& command);
+// The SHA-256 of a file in lower-case hex, by sha256sum.
+std::string Sha256Of(const std::string& path);
+
 struct QuorinRun {
     int status = -1;  // exit status, or 128 + signal
     std::string out;

@@ -26,6 +26,7 @@ TEST(CaseNotation, CodesAreTheBuildersBytes) {
         {"table(widths=1200*2, padding=1 2 3 4) row(1, 0, 0x8002 9, 2) cell(first=1, span=0x81) tableoff()",
          TableDefinition({.paddingLeft = 1, .paddingRight = 2, .paddingTop = 3, .paddingBottom = 4, .widths = {1200, 1200}}) +
              TableRow(1, 0, {0x8002, 9}, 2) + TableCell({.first = 1, .span = 0x81}) + TableOff()},
+        {"box(4, 0x08, \"c\", \"t\")", Box(4, 0x08, "c", "t")},
         {"pair(\"x\", 12) pair(\"y\")", "x" + Fixed(0xC3, {12}) + "xy" + Fixed(0xC3) + "y"},
     };
     for (const auto& [notation, bytes] : cases) EXPECT_EQ(DecodeCodes(notation, forms), bytes) << notation;

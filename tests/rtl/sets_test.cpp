@@ -39,8 +39,8 @@ struct SetRow {
 const SetRow kSets[] = {
     {0, 0x20, R"(\'20)", 0x7F, R"(\'7F)", 0x80, "", 0, true},
     {1, 0, R"(\u768\'60)", 233, R"(\'75\u700\'27)", 234, Placeholder(1, 234), 1, false},
-    {2, 0, R"({\uc0\u803})", 27, R"(\u779\'22)", 28, Placeholder(2, 28), 0, true},
-    {3, 0, R"({\uc1\u9617\'a6})", 55, R"({\uc1\u9553\'a6})", 56, Placeholder(3, 56), 1, true},
+    {2, 0, R"({\uc0\u803})", 27, R"(\u698\'22)", 28, Placeholder(2, 28), 0, true},
+    {3, 0, R"({\uc1\u9617\'a6})", 55, R"({\uc1\u9595\'a6})", 56, Placeholder(3, 56), 1, true},
     {4, 0, R"(\u8226\'5f)", 84, R"(\u9227\'5f)", 85, "", 0, true},
     {5, 0, R"(\u9829\'5f)", 34, R"(\u9251\'5f)", 35, "", 0, true},
     {6, 0, Placeholder(6, 0), 255, Placeholder(6, 255), -1, "", 0, true},

@@ -25,7 +25,7 @@ const std::pair<std::string, std::string> kFamilies[] = {
     {Extended(1, 23), "\u00DF"},               // multinational
     {Extended(9, 0), "\u05D0"},                // Hebrew letter
     {Extended(9, 83), "\uFB30"},               // Hebrew letter with point, as a Unicode escape
-    {Extended(9, 105), "\u05DF\u05BC"},        // Hebrew letter and point, as two bytes
+    {Extended(9, 105), "\u05DF\u05B8"},        // Hebrew letter and point, as two bytes
     {Extended(13, 52), "\u0627"},              // Arabic letter
     {Extended(13, 11), "\uFE77"},              // Arabic mark with a two-byte fallback
     {Extended(14, 49), "\uFB54"},              // Arabic-script letter
@@ -75,6 +75,31 @@ std::vector<Shown> GeneratedDocuments() {
     documents.push_back({"Arabic-script rows", WpDocument().Body(rows + "\x0A").Build(),
                          "\u067C\u067C\u067C\u067C \u0685\u0685\u0685\u0685 \u06D0\u06D0\u06D0\u06D0 "
                          "\u067D\u067D\u067D\u067D "});
+    // Styles whose codes hold text, a header and paragraph ends, under names
+    // a reader must not show either.
+    const std::string styleText = "Pecha Box" + Fixed(0xC3, {12}) + "\x0A" + HeaderFooter(0, 1, "x-space") + "\x0A";
+    documents.push_back({"styles",
+                         WpDocument()
+                             .Packet(257, StylePacket("wide1", 2, 1, styleText, "Gen format\x0A"))
+                             .Packet(258, StylePacket("Gen format", 0, 2, styleText, "9b 1/4 space"))
+                             .Body(VariableWithByteAt(0xDB, 0, 13, 2, 20) + "Body" + "\x0A")
+                             .Build(),
+                         "Body"});
+    // Boxes of every kind holding Latin, Hebrew and Arabic text, between
+    // words: text, then caption, in place; nothing of a graphic or a line.
+    const std::string hebrew = SetText(9, {0, 1, 2}), arabic = SetText(13, {52, 54});
+    const std::string source = "x over y";
+    const std::string equation = std::string(10, '\0') + Word(static_cast<int>(source.size())) + source + "drawn";
+    documents.push_back({"boxes",
+                         WpDocument()
+                             .Body("Before " + Box(2, 0x10, "Text " + hebrew, "Box " + arabic + "\x0A" + "two") +
+                                   "after\x0A" + Box(1, 0x10, arabic, "Table " + hebrew) +
+                                   Box(3, 0x10, "", hebrew + " user " + arabic) + Box(0, 0x80, "Figure " + hebrew, "WPG") +
+                                   Box(4, 0x08, "Eq " + arabic, equation) + Box(5, 0, "", "") + "End\x0A")
+                             .Build(),
+                         "Before \nBox \u0627\u0628\ntwo\nText \u05D0\u05D1\u05D2\nafter\nTable \u05D0\u05D1\u05D2\n"
+                         "\u0627\u0628\n\n\u05D0\u05D1\u05D2 user \u0627\u0628\n\nFigure \u05D0\u05D1\u05D2\n\nx over y\n"
+                         "Eq \u0627\u0628\nEnd"});
     documents.push_back({"Serbian letters", WpDocument().Body(SetText(10, {68, 69, 80, 81}) + "\x0A").Build(),
                          "\u0402\u0452\u0408\u0458"});
     return documents;

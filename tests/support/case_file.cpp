@@ -143,6 +143,9 @@ const std::map<std::string, Builtin, std::less<>>& Builtins() {
                                .alignment = n.Number("alignment", 0)});
          }},
         {"tableoff", [](const Arguments&) { return TableOff(); }},
+        {"box", [](const Arguments& a) {
+             return Box(Int(a, 0), Int(a, 1), a.size() > 2 ? At(a, 2).AsBytes() : "", a.size() > 3 ? At(a, 3).AsBytes() : "");
+         }},
     };
     return builtins;
 }

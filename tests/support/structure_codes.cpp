@@ -69,6 +69,28 @@ std::string TableCell(const CellLayout& cell) {
     return Variable(0xDC, 0, fields);
 }
 
+std::string Box(int kind, int contentType, std::string_view caption, std::string_view contents) {
+    std::string fields(48, '\0');
+    fields += static_cast<char>(contentType);
+    fields.resize(115, '\0');
+    fields += Word(static_cast<int>(caption.size())) + std::string(caption) + std::string(contents);
+    const std::string length = Word(static_cast<int>(fields.size()) + 4);
+    const char subfunction = static_cast<char>(kind);
+    return "\xDA" + std::string(1, subfunction) + length + fields + length + subfunction + "\xDA";
+}
+
+std::string StylePacket(const std::string& name, int kind, int number, const std::string& runA,
+                        const std::string& runB, const std::string& runC) {
+    std::string packet = name;
+    packet.resize(21, '\0');
+    packet += static_cast<char>(kind);
+    packet.resize(77, '\0');
+    packet += static_cast<char>(number);
+    packet += Word(static_cast<int>(runA.size())) + Word(0) + Word(static_cast<int>(runB.size())) + Word(0) +
+              Word(static_cast<int>(runC.size()));
+    return packet + runA + runB + runC;
+}
+
 std::string TableOff() { return Variable(0xDC, 2, std::string(4, '\0')); }
 
 }  // namespace quorin::test

@@ -19,6 +19,16 @@ std::string MarkEnd(int level);
 // Table-of-authorities mark: section 32 is a short-form mark.
 std::string AuthorityMark(int section, std::string_view shortForm, std::string_view longForm);
 
+// A box code (0xDA) as WordPerfect 5.1 writes it: the content type at 52,
+// the caption's length at 119, the caption from 121, then the contents and a
+// 4-byte trailer (the length word, the subfunction, the code byte).
+std::string Box(int kind, int contentType, std::string_view caption, std::string_view contents);
+
+// A style packet: name, kind at 21, number at 77, run lengths at 78, 82 and
+// 86, the runs from 88.
+std::string StylePacket(const std::string& name, int kind, int number, const std::string& runA = "",
+                        const std::string& runB = "", const std::string& runC = "");
+
 // Table codes.
 struct TableLayout {
     int flags = 0;  // bits 0 to 2: position

@@ -246,7 +246,7 @@ TEST_F(MainWindow, AFailedFileKeepsTheNames) {
     Control<QLineEdit>(*window, kFileNamesName)->setText(names);
     window->Convert();
     EXPECT_EQ(Captions(), std::vector<std::string>{"Error!"});
-    EXPECT_TRUE(window->LastOutcome().anyFailed);
+    EXPECT_TRUE(window->LastOutcome().AnyFailed());
     EXPECT_TRUE(Exists(folder / "a.wp.rtf"));
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
     EXPECT_FALSE(window->Busy());

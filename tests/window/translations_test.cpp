@@ -261,6 +261,20 @@ TEST(Translations, AltKeysWorkWithTheLanguagesLetters) {
     UseLanguage(QStringLiteral("en"));
 }
 
+// English leaves the direction to Qt, so that "-reverse" (which Qt reads
+// from the arguments) still mirrors the window; Hebrew mirrors it, and
+// English after Hebrew undoes that.
+TEST(Translations, EnglishKeepsWhatReverseAsksFor) {
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);  // as "-reverse" leaves it
+    UseLanguage(QStringLiteral("en"));
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    UseLanguage(QStringLiteral("he"));
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    UseLanguage(QStringLiteral("en"));
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+
 TEST(Translations, LanguageFollowsThePersonsLanguages) {
     const std::pair<QStringList, const char*> cases[] = {
         {{"he-IL", "he", "en"}, "he"}, {{"fr-FR", "ar-EG"}, "ar"}, {{"en-US", "he-IL"}, "en"},
@@ -277,18 +291,16 @@ TEST(Translations, LanguageFollowsThePersonsLanguages) {
 // rest as it is; in English, byte for byte what the batch said.
 TEST(Translations, TheBatchsMessagesAreTranslatedAroundTheirPaths) {
     const std::string path = "/home/dana/מסמכים/a \"b\" %1.wp";
-    const std::string messages[] = {
-        texts::CantFindFiles(path),
-        texts::ErrorOpeningFile(path),
-        texts::ErrorWritingToFile(path),
-        texts::ErrorBackingUpFile(path, "/tmp/x.wp"),
-        texts::ErrorWhileConverting(path),
-        texts::IsAFolder(path),
-        texts::IsEmpty(path),
-        texts::NotARegularFile(path),
-        texts::OutputKeptSkipping(path, "/tmp/x.wp"),
-        texts::WithPath(path, "Document is not a WordPerfect 5.X Document!\n"),
-        texts::WithPath(path, texts::kNotEnoughMemory),
+    // Every reason the batch can give, as it says it, with its caption.
+    std::vector<std::string> messages;
+    for (int kind = int(ReasonKind::kNotFound); kind <= int(ReasonKind::kOutputExists); ++kind) {
+        for (long seconds : {1, 30}) {
+            const Reason reason(ReasonKind(kind), path, ReasonKind(kind) == ReasonKind::kExport ? "docx" : "/tmp/x.wp", seconds);
+            messages.push_back(texts::ReasonText(reason));
+            messages.push_back(texts::CaptionOf(reason));
+        }
+    }
+    for (const char* message : {
         texts::kUserCanceled,
         texts::kCancelQuestion,
         texts::kErrorCaption,
@@ -296,7 +308,8 @@ TEST(Translations, TheBatchsMessagesAreTranslatedAroundTheirPaths) {
         texts::kCanceledCaption,
         texts::kNoticeCaption,
         texts::kCancelCaption,
-    };
+    })
+        messages.push_back(message);
     for (const QString& language : {QStringLiteral("en"), QStringLiteral("he"), QStringLiteral("ar")}) {
         UseLanguage(language);
         for (const std::string& message : messages) {

@@ -1,5 +1,6 @@
-// The output of a document as it is converted: CR LF across the pieces, the
-// unnamed and the named temporary file, and nothing left behind.
+// The output of a document as it is converted: the CR LF sink across its
+// pieces, the unnamed and the named temporary file it writes into, and
+// nothing left behind.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -8,14 +9,14 @@
 #include <sys/resource.h>
 
 #include "app/convert_files.h"
-#include "app/output_file.h"
+#include "app/temporary_file.h"
 #include "run_quorin.h"
 #include "support/wp_builder.h"
 
 namespace quorin::test {
 namespace {
 
-constexpr size_t kPiece = OutputFile::kPieceSize;
+constexpr size_t kPiece = CrLfSink::kPieceSize;
 
 // Text whose line feeds sit on both sides of each piece's edge.
 std::string EdgeText() {
@@ -25,7 +26,7 @@ std::string EdgeText() {
 }
 
 // Appends in uneven slices, one of them through Reserve and Commit.
-void AppendInSlices(OutputFile& out, std::string_view text) {
+void AppendInSlices(RtfSink& out, std::string_view text) {
     for (size_t at = 0, slice = 1; at < text.size(); at += slice, slice = slice * 7 % 9973 + 1) {
         std::string_view part = text.substr(at, slice);
         if (slice % 2) {
@@ -37,25 +38,36 @@ void AppendInSlices(OutputFile& out, std::string_view text) {
     }
 }
 
+// A sink writing into a temporary file of the folder, as the batch uses them.
+struct Output {
+    void Begin(const std::string& folder) {
+        file = TemporaryFile(folder);
+        sink.Begin(file);
+    }
+    bool Finish() { return sink.Finish(); }
+    TemporaryFile file;
+    CrLfSink sink;
+};
+
 struct OutputFileTest : ::testing::TestWithParam<bool> {
-    void SetUp() override { OutputFile::UseNamedFilesOnly(GetParam()); }
-    void TearDown() override { OutputFile::UseNamedFilesOnly(false); }
+    void SetUp() override { TemporaryFile::UseNamedFilesOnly(GetParam()); }
+    void TearDown() override { TemporaryFile::UseNamedFilesOnly(false); }
     TemporaryFolder folder;
 };
 
 TEST_P(OutputFileTest, PublishedFileHoldsTheTextWithCrLfAndNothingElseIsLeft) {
-    OutputFile out;
+    Output out;
     for (const std::string& text : {EdgeText(), std::string("{\\rtf1\n}")}) {  // reused for a second file
         const std::string name = folder / std::to_string(text.size()) + ".rtf";
         out.Begin(folder.Path());
-        AppendInSlices(out, text);
+        AppendInSlices(out.sink, text);
         ASSERT_TRUE(out.Finish());
         if (GetParam()) {  // the named way: one short hidden name
             const std::string temporary = FolderNames(folder.Path()).front();
             EXPECT_EQ(temporary.substr(0, 4), ".qrn");
             EXPECT_EQ(temporary.size(), 10u);
         }
-        ASSERT_TRUE(out.Publish(name));
+        ASSERT_TRUE(out.file.Publish(name));
         EXPECT_EQ(ReadFile(name), WithCrLf(text));
     }
     EXPECT_EQ(FolderNames(folder.Path()).size(), 2u);
@@ -63,25 +75,25 @@ TEST_P(OutputFileTest, PublishedFileHoldsTheTextWithCrLfAndNothingElseIsLeft) {
 
 TEST_P(OutputFileTest, DiscardedFailedAndRefusedOutputsLeaveTheFolderAsItWas) {
     WriteFile(folder / "taken.rtf", "earlier");
-    OutputFile out;
+    Output out;
     out.Begin(folder.Path());
-    AppendInSlices(out, EdgeText());
-    out.Discard();
+    AppendInSlices(out.sink, EdgeText());
+    out.file.Discard();
     EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"taken.rtf"});
 
     out.Begin(folder.Path());
-    AppendInSlices(out, EdgeText());
+    AppendInSlices(out.sink, EdgeText());
     ASSERT_TRUE(out.Finish());
-    EXPECT_FALSE(out.Publish(folder / "taken.rtf"));  // never replaces
-    out.Discard();
+    EXPECT_FALSE(out.file.Publish(folder / "taken.rtf"));  // never replaces
+    out.file.Discard();
     EXPECT_EQ(ReadFile(folder / "taken.rtf"), "earlier");
     EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"taken.rtf"});
 
     // Replace does, leaving no temporary name behind (--existing overwrite).
     out.Begin(folder.Path());
-    out.Append("new\n");
+    out.sink.Append("new\n");
     ASSERT_TRUE(out.Finish());
-    ASSERT_TRUE(out.Replace(folder / "taken.rtf"));
+    ASSERT_TRUE(out.file.Replace(folder / "taken.rtf"));
     EXPECT_EQ(ReadFile(folder / "taken.rtf"), "new\r\n");
     EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"taken.rtf"});
     WriteFile(folder / "taken.rtf", "earlier");
@@ -94,50 +106,31 @@ TEST_P(OutputFileTest, DiscardedFailedAndRefusedOutputsLeaveTheFolderAsItWas) {
     signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
     out.Begin(folder.Path());
-    AppendInSlices(out, EdgeText() + EdgeText());
+    AppendInSlices(out.sink, EdgeText() + EdgeText());
     const bool finished = out.Finish();
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_FALSE(finished);
-    EXPECT_EQ(out.Error(), EFBIG);
-    out.Discard();
+    EXPECT_EQ(out.sink.Error(), EFBIG);
+    out.file.Discard();
     EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"taken.rtf"});
 }
 
 TEST_P(OutputFileTest, CopyToGivesTheWholeTextFromMemoryOrFile) {
     for (const std::string& text : {std::string("{\\rtf1\nsmall\n}"), EdgeText()}) {
-        OutputFile out;
+        Output out;
         out.Begin(folder.Path());
-        AppendInSlices(out, text);
+        AppendInSlices(out.sink, text);
         WriteFile(folder / "copy", "");
         FILE* copy = fopen((folder / "copy").c_str(), "w");
-        ASSERT_TRUE(out.CopyTo(fileno(copy)));
+        const bool small = out.sink.AllHeld();
+        EXPECT_EQ(small, text.size() < kPiece);
+        ASSERT_TRUE(small ? out.sink.WriteHeldTo(fileno(copy))
+                          : out.Finish() && out.file.CopyTo(fileno(copy), out.sink.FileBytes()));
         fclose(copy);
+        out.file.Discard();
         EXPECT_EQ(ReadFile(folder / "copy"), WithCrLf(text));
         EXPECT_EQ(FolderNames(folder.Path()), std::vector<std::string>{"copy"});
     }
-}
-
-// Standard output sent to a file is written in place and cut back on failure.
-TEST(OutputInPlace, FileAtItsEndIsWrittenInPlaceAndCutBackOnDiscard) {
-    TemporaryFolder folder;
-    WriteFile(folder / "stdout", "earlier");
-    const int fd = open((folder / "stdout").c_str(), O_WRONLY | O_APPEND);
-    OutputFile out;
-    ASSERT_TRUE(out.BeginInPlace(fd));
-    AppendInSlices(out, EdgeText());
-    out.Discard();
-    EXPECT_EQ(ReadFile(folder / "stdout"), "earlier");
-    ASSERT_TRUE(out.BeginInPlace(fd));
-    AppendInSlices(out, EdgeText());
-    ASSERT_TRUE(out.CopyTo(fd));
-    out.Discard();  // a finished output stays
-    EXPECT_EQ(ReadFile(folder / "stdout"), "earlier" + WithCrLf(EdgeText()));
-    close(fd);
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    EXPECT_FALSE(out.BeginInPlace(pipeEnds[1]));
-    close(pipeEnds[0]);
-    close(pipeEnds[1]);
 }
 
 INSTANTIATE_TEST_SUITE_P(UnnamedAndNamed, OutputFileTest, ::testing::Bool());
@@ -161,7 +154,7 @@ TEST(OutputNames, LongestLegalOutputConvertsAndOneTooLongIsAWriteError) {
 
 // A cancel while workers write large documents leaves only finished outputs.
 TEST(OutputNames, CancelWithSeveralJobsLeavesNoTemporaryFile) {
-    OutputFile::UseNamedFilesOnly(true);
+    TemporaryFile::UseNamedFilesOnly(true);
     TemporaryFolder folder;
     std::string body;
     for (int i = 0; i < 40000; ++i) body += "The quick brown fox jumps over the lazy dog.\n";
@@ -173,7 +166,7 @@ TEST(OutputNames, CancelWithSeveralJobsLeavesNoTemporaryFile) {
     CancelRequest cancel;
     BatchServices services{options, cancel, messages, nullptr};
     BatchOutcome outcome = ConvertFiles({folder / "*.wp"}, folder / "out", services, {4, false});
-    OutputFile::UseNamedFilesOnly(false);
+    TemporaryFile::UseNamedFilesOnly(false);
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(FolderNames(folder / "out"), std::vector<std::string>{"a.wp.rtf"});
 }
