@@ -379,6 +379,35 @@ TEST_F(MainWindow, TheCancelQuestionPausesTheBatch) {
     EXPECT_FALSE(window->Pause().Held());
 }
 
+// Cancelled once the first file is written (the progress dialog names a
+// later file only then): the batch did part of its work, and the names stay,
+// so that the person can convert the rest.
+TEST_F(MainWindow, ACancelAfterTheFirstFileKeepsTheNames) {
+    std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(folder / name, report);
+    std::filesystem::create_directory(folder / "out");
+    Settings().setValue("Directories/BrowseSave", In("out"));
+    auto window = Open();
+    messages.answers = {MessageAnswer::kYes};
+    bool clicked = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        CProgressDlg* progress = window->Progress();
+        if (clicked || !progress || progress->FileName().isEmpty() || progress->FileName() == In("a.wp")) return;
+        clicked = true;
+        EXPECT_TRUE(Exists(folder / "out/a.wp.rtf"));
+        progress->CancelButton()->click();
+    });
+    poll.start(1);
+    const QString names = QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")});
+    Control<QLineEdit>(*window, kFileNamesName)->setText(names);
+    window->Convert();
+    ASSERT_TRUE(clicked);
+    EXPECT_TRUE(window->LastOutcome().cancelled);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
+}
+
 // With the font dialog behind the font map, parallel conversions of several
 // copies of one document ask once per font of it.
 TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {
