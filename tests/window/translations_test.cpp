@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -261,6 +262,25 @@ TEST(Translations, AltKeysWorkWithTheLanguagesLetters) {
     UseLanguage(QStringLiteral("en"));
 }
 
+// Arabic letters join, and an underlined one would stand apart from its
+// word: in Arabic the Alt keys' letters are underlined only while Alt is
+// held; in Hebrew and English always.
+TEST(Translations, ArabicUnderlinesItsAltKeysOnlyWhileAltIsHeld) {
+    auto underlined = [] { return QApplication::style()->styleHint(QStyle::SH_UnderlineShortcut) != 0; };
+    UseLanguage(QStringLiteral("he"));
+    EXPECT_TRUE(underlined());
+    UseLanguage(QStringLiteral("ar"));
+    EXPECT_FALSE(underlined());
+    CAboutDlg dialog;
+    test::ShowActive(dialog);
+    QTest::keyPress(&dialog, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(underlined());
+    QTest::keyRelease(&dialog, Qt::Key_Alt);
+    EXPECT_FALSE(underlined());
+    UseLanguage(QStringLiteral("en"));
+    EXPECT_TRUE(underlined());
+}
+
 // English leaves the direction to Qt, so that "-reverse" (which Qt reads
 // from the arguments) still mirrors the window; Hebrew mirrors it, and
 // English after Hebrew undoes that.
@@ -290,40 +310,44 @@ TEST(Translations, LanguageFollowsThePersonsLanguages) {
 // translated around their paths (kept whole, as left-to-right units), the
 // rest as it is; in English, byte for byte what the batch said.
 TEST(Translations, TheBatchsMessagesAreTranslatedAroundTheirPaths) {
-    const std::string path = "/home/dana/מסמכים/a \"b\" %1.wp";
-    // Every reason the batch can give, as it says it, with its caption.
-    std::vector<std::string> messages;
-    for (int kind = int(ReasonKind::kNotFound); kind <= int(ReasonKind::kOutputExists); ++kind) {
-        for (long seconds : {1, 30}) {
-            const Reason reason(ReasonKind(kind), path, ReasonKind(kind) == ReasonKind::kExport ? "docx" : "/tmp/x.wp", seconds);
-            messages.push_back(texts::ReasonText(reason));
-            messages.push_back(texts::CaptionOf(reason));
-        }
-    }
-    for (const char* message : {
-        texts::kUserCanceled,
-        texts::kCancelQuestion,
-        texts::kErrorCaption,
-        texts::kMemoryCaption,
-        texts::kCanceledCaption,
-        texts::kNoticeCaption,
-        texts::kCancelCaption,
-    })
-        messages.push_back(message);
-    for (const QString& language : {QStringLiteral("en"), QStringLiteral("he"), QStringLiteral("ar")}) {
-        UseLanguage(language);
-        for (const std::string& message : messages) {
-            SCOPED_TRACE(language.toStdString() + ": " + message);
-            const QString shown = TranslatedMessage(message);
-            if (language == u"en") {
-                EXPECT_EQ(shown.toStdString(), message);
-                continue;
+    // A path that reads backwards as it stands, and one that needs no marks
+    // on its own but does in a right-to-left sentence.
+    for (const std::string path : {"/home/dana/מסמכים/a \"b\" %1.wp", "/tmp/a \"b\" %1.wp"}) {
+        const QString shownPath = QString::fromStdString(DisplayPath(path));
+        const QString unit = shownPath.startsWith(QChar(0x2066)) ? shownPath : QChar(0x2066) + shownPath + QChar(0x2069);
+        // Every reason the batch can give, as it says it, with its caption.
+        std::vector<std::string> messages;
+        for (int kind = int(ReasonKind::kNotFound); kind <= int(ReasonKind::kOutputExists); ++kind) {
+            for (long seconds : {1, 30}) {
+                const Reason reason(ReasonKind(kind), path, ReasonKind(kind) == ReasonKind::kExport ? "docx" : "/tmp/x.wp",
+                                    seconds);
+                messages.push_back(texts::ReasonText(reason));
+                messages.push_back(texts::CaptionOf(reason));
             }
-            // Every line but a path on its own is in the language; every path is still there.
-            for (const QString& line : shown.split(u'\n'))
-                if (!line.isEmpty() && line != ShownPath(QString::fromStdString(path))) EXPECT_TRUE(InScript(line, language)) << line.toStdString();
-            if (message.find(path) != std::string::npos || message.find(DisplayPath(path)) != std::string::npos)
-                EXPECT_TRUE(WithoutShownMarks(shown).contains(QString::fromStdString(path)));
+        }
+        for (const char* message : {texts::kUserCanceled, texts::kCancelQuestion, texts::kErrorCaption, texts::kMemoryCaption,
+                                    texts::kCanceledCaption, texts::kNoticeCaption, texts::kCancelCaption})
+            messages.push_back(message);
+        for (const QString& language : {QStringLiteral("en"), QStringLiteral("he"), QStringLiteral("ar")}) {
+            UseLanguage(language);
+            for (const std::string& message : messages) {
+                SCOPED_TRACE(language.toStdString() + ": " + message);
+                const QString shown = TranslatedMessage(message);
+                if (language == u"en") {
+                    EXPECT_EQ(shown.toStdString(), message);
+                    continue;
+                }
+                // Every line but a path on its own is in the language, and
+                // within it the path (the lines holding "%1" hold it) is one
+                // left-to-right unit.
+                for (const QString& line : shown.split(u'\n')) {
+                    if (line.isEmpty() || line == shownPath) continue;
+                    EXPECT_TRUE(InScript(line, language)) << line.toStdString();
+                    if (message.find(path) != std::string::npos && line.contains(u'%')) EXPECT_TRUE(line.contains(unit));
+                }
+                if (message.find(DisplayPath(path)) != std::string::npos)
+                    EXPECT_TRUE(WithoutShownMarks(shown).contains(QString::fromStdString(path)));
+            }
         }
     }
     UseLanguage(QStringLiteral("en"));
