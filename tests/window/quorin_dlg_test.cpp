@@ -265,6 +265,23 @@ TEST(Summary, SaysWhatTheCommandLineSays) {
         EXPECT_EQ(SummaryText(counts).toStdString(), texts::SummaryLine(counts));
 }
 
+// Paths with Hebrew folders are shown with direction marks in the fields,
+// and the batch still gets the paths themselves.
+TEST_F(MainWindow, PathsWithHebrewFoldersAreShownInOrderAndConvert) {
+    std::filesystem::create_directories(folder / "מסמכים/ישנים");
+    std::filesystem::create_directories(folder / "פלט");
+    WriteFile(folder / "מסמכים/ישנים/מכתב.wp", WpDocument().Body("Fine.\n").Build());
+    Settings().setValue("Directories/BrowseSave", In("פלט"));
+    auto window = Open();
+    auto* output = Control<QLineEdit>(*window, kOutputFolderName);
+    EXPECT_EQ(output->text(), ShownPath(In("פלט")));
+    EXPECT_NE(output->text(), In("פלט"));
+    Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList({In("מסמכים/ישנים/מכתב.wp")}));
+    window->Convert();
+    EXPECT_TRUE(messages.shown.empty()) << (messages.shown.empty() ? "" : messages.shown[0].text);
+    EXPECT_TRUE(Exists(folder / "פלט/מכתב.wp.rtf"));
+}
+
 // With LibreOffice at hand, the Word box makes Word documents in place of the RTF files.
 TEST_F(MainWindow, WordBoxWritesWordDocuments) {
     qunsetenv("QUORIN_SOFFICE");
