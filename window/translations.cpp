@@ -1,9 +1,9 @@
 #include "window/translations.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <memory>
 
