@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 
 #include "app/crlf_writer.h"
+#include "app/display_path.h"
 #include "app/message_texts.h"
 #include "app/path_text.h"
 
@@ -214,8 +215,8 @@ std::string BatchReport::Text(const std::vector<FileOutcome>& outcomes) {
 void NoticeLines::OnFile(const FileOutcome& outcome) {
     if (outcome.direction == FileDirection::kNone) return;
     auto notice = [&](const std::string& text) {
-        messages_.Show({"\"" + outcome.input + "\" " + text, texts::kNoticeCaption, MessageIcon::kInformation,
-                        MessageButtons::kOk});
+        messages_.Show({"\"" + DisplayPath(outcome.input) + "\" " + text, texts::kNoticeCaption,
+                        MessageIcon::kInformation, MessageButtons::kOk});
     };
     if (showDirection_)
         notice(outcome.direction == FileDirection::kRightToLeft ? "right to left" : "left to right");

@@ -14,7 +14,7 @@ bool Protected(const FileOutcome& outcome) {
 
 }  // namespace
 
-std::string SummaryLine(const std::vector<FileOutcome>& outcomes) {
+texts::SummaryCounts CountOutcomes(const std::vector<FileOutcome>& outcomes) {
     texts::SummaryCounts counts;
     for (const FileOutcome& outcome : outcomes) {
         switch (outcome.status) {
@@ -26,8 +26,10 @@ std::string SummaryLine(const std::vector<FileOutcome>& outcomes) {
             case FileStatus::kCancelled: ++counts.cancelled; break;
         }
     }
-    return texts::SummaryLine(counts);
+    return counts;
 }
+
+std::string SummaryLine(const std::vector<FileOutcome>& outcomes) { return texts::SummaryLine(CountOutcomes(outcomes)); }
 
 bool BatchSucceeded(const std::vector<FileOutcome>& outcomes) {
     bool done = false;

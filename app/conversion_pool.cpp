@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "app/batch_progress.h"
 #include "app/input_file.h"
@@ -27,6 +28,19 @@ private:
     std::atomic<int>& total_;
 };
 
+// The batch's font answers, told which document asks.
+class DocumentFonts : public FontResolver {
+public:
+    DocumentFonts(FontResolver& fonts, const std::string& document) : fonts_(fonts), document_(document) {}
+    FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override {
+        return fonts_.LookupSubstitutesFor(document_, wordPerfectName);
+    }
+
+private:
+    FontResolver& fonts_;
+    const std::string& document_;
+};
+
 }  // namespace
 
 struct ConversionPool::Job {
@@ -45,8 +59,10 @@ struct ConversionPool::Job {
 };
 
 ConversionPool::ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel,
-                               FontResolver* fonts, ProgressTracker* ownTracker, bool countSteps)
-    : options_(options), cancel_(cancel), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps) {
+                               FontResolver* fonts, ProgressTracker* ownTracker, bool countSteps,
+                               const BatchPause* pause)
+    : options_(options), cancel_(cancel), fonts_(fonts), ownTracker_(ownTracker), countSteps_(countSteps),
+      pause_(pause) {
     for (int i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
 }
 
@@ -76,6 +92,13 @@ void ConversionPool::Work() {
     for (;;) {
         work_.wait(lock, [this] { return stopping_ || !unstarted_.empty(); });
         if (stopping_) return;
+        // No file starts while the person is being asked something.
+        if (pause_ && pause_->Held()) {
+            lock.unlock();
+            pause_->WaitWhileHeld();
+            lock.lock();
+            continue;
+        }
         Job* job = unstarted_.front();
         unstarted_.pop_front();
         lock.unlock();
@@ -108,8 +131,10 @@ ConvertedFile ConversionPool::Convert(const Job& job, ProgressTracker* tracker, 
     rtf.Begin(file.output);
     std::string_view document;
     file.step.failure = Guarded([&] { document = input.Read(bytes); });
+    std::optional<DocumentFonts> fonts;
+    if (fonts_) fonts.emplace(*fonts_, job.path);
     if (file.step.failure == StepFailure::kNone)
-        file.step = ConvertStep(document, rtf, file.message, tracker, options_, cancel_, fonts_);
+        file.step = ConvertStep(document, rtf, file.message, tracker, options_, cancel_, fonts ? &*fonts : nullptr);
     if (file.step.refusal == Refusal::kNotWordPerfect || file.step.refusal == Refusal::kNotStandard)
         file.otherVersion = IsOtherWordPerfectVersion(document);
     // A document that did not convert leaves no temporary file behind.

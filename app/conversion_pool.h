@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/batch_pause.h"
 #include "app/conversion_step.h"
 #include "app/input_file.h"
 #include "app/crlf_sink.h"
@@ -36,8 +37,9 @@ struct ConvertedFile {
 class ConversionPool {
 public:
     // countSteps: keep StepsDone() up to date for a progress display.
+    // pause: while it is held, workers start no file (null: never held).
     ConversionPool(int workers, const ConversionOptions& options, const CancelRequest& cancel, FontResolver* fonts,
-                   ProgressTracker* ownTracker, bool countSteps);
+                   ProgressTracker* ownTracker, bool countSteps, const BatchPause* pause = nullptr);
     // Waits for the files being converted (a cancel request ends them
     // early) and drops the files not started.
     ~ConversionPool();
@@ -69,6 +71,7 @@ private:
     FontResolver* fonts_;
     ProgressTracker* ownTracker_;
     bool countSteps_;
+    const BatchPause* pause_;
     std::deque<std::unique_ptr<Job>> jobs_;  // in order; only this thread changes it
     std::deque<Job*> unstarted_;
     std::atomic<int> steps_{0};

@@ -15,9 +15,16 @@ namespace quorin {
 
 namespace {
 
+// While the person is being asked something, the batch waits for the answer.
+void WaitForAnswers(const BatchServices& services) {
+    if (services.pause) services.pause->WaitWhileHeld();
+}
+
 // However late a cancel came (while an output was committed, during the Word
-// hand-over, after the last file), the batch ends with its message.
+// hand-over, after the last file, in a question still open), the batch ends
+// with its message.
 void EndIfCancelled(BatchServices& services, BatchOutcome& outcome) {
+    WaitForAnswers(services);
     if (!services.cancel.Requested()) return;
     services.messages.Show(CanceledMessage());
     outcome.cancelled = true;
@@ -85,7 +92,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     // there are files, and keep at most two files each in memory.
     int workers = std::min(settings.jobs, found);
     if (workers <= 1) workers = 0;
-    ConversionPool pool(workers, options, cancel, services.fonts, readerTracker, view != nullptr);
+    ConversionPool pool(workers, options, cancel, services.fonts, readerTracker, view != nullptr, services.pause);
     ReadAhead readAhead(batch, pool, workers == 0 ? 1 : 2 * size_t(workers));
     // With workers the bar follows their summed steps; this thread draws it.
     int stepsShown = 0;
@@ -116,6 +123,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
 
     for (;;) {
         readAhead.Fill();
+        WaitForAnswers(services);
         FileBatch::NextResult next = batch.NextFile();
         if (next == FileBatch::kNoneLeft) break;
         file = FileOutcome{batch.Sequence(), batch.InputPath()};
@@ -151,6 +159,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
             continue;
         }
         outcome.result = step.result;
+        WaitForAnswers(services);
         if (cancel.Requested()) {
             settle(FileStatus::kCancelled);
             break;
@@ -196,6 +205,7 @@ BatchOutcome ConvertFiles(const std::vector<std::string>& inputItems, const std:
     for (size_t i = 0; i < batch.QueuedCount(); ++i)
         outcomes.OnFile({batch.QueuedSequence(i), batch.QueuedInput(i), FileStatus::kCancelled});
     if (view) view->Close();
+    WaitForAnswers(services);
     if (engine) engine->Flush();
     if (services.word) services.word->SetOutcomes(nullptr);
     outcome.files = outcomes.Take();

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_pause.h"
 #include "app/batch_progress.h"
 #include "app/existing_output.h"
 #include "app/file_outcome.h"
@@ -23,6 +24,7 @@ struct BatchServices {
     FontResolver* fonts = nullptr;
     WordExporter* word = nullptr;           // used when options.convertToWord is set, and for fallback
     BatchObserver* observer = nullptr;      // told what became of every input as it settles
+    const BatchPause* pause = nullptr;      // held while the person is asked: no file starts, nothing is committed
 };
 
 // How a batch walks its inputs and how many files it converts at once.

@@ -1,18 +1,19 @@
 #include "app/message_texts.h"
 
+#include "app/display_path.h"
 #include "core/convert_document.h"
 
 namespace quorin::texts {
 
 namespace {
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) { return "\"" + DisplayPath(path) + "\""; }
 
 }  // namespace
 
 std::string Line(const std::string& text) { return text.ends_with('\n') ? text : text + "\n"; }
 
-std::string WithPath(const std::string& path, const std::string& text) { return path + "\n" + text; }
+std::string WithPath(const std::string& path, const std::string& text) { return DisplayPath(path) + "\n" + text; }
 
 std::string CantFindFiles(const std::string& item) { return "Can't find file(s) " + Quoted(item) + "!\n"; }
 

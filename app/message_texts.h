@@ -4,7 +4,8 @@
 #include "app/file_outcome.h"
 
 // Every text the batch, the filter form and the window show, in one place.
-// Paths appear as they are; a failed step is shown as "PATH\nTEXT".
+// Paths appear as DisplayPath shows them (as they are, unless they hold
+// right-to-left letters); a failed step is shown as "PATH\nTEXT".
 namespace quorin::texts {
 
 inline constexpr const char* kErrorCaption = "Error!";  // the caption of every failure

@@ -5,6 +5,8 @@
 
 #include <iostream>
 
+#include "app/display_path.h"
+
 namespace quorin {
 
 TerminalConsole::TerminalConsole(std::ostream& out, int width) : out_(out), width_(width) {}
@@ -42,7 +44,7 @@ void TerminalConsole::DrawLine() {
         while (start < name.size() && (static_cast<unsigned char>(name[start]) & 0xC0) == 0x80) ++start;
         name = "..." + name.substr(start);
     }
-    out_ << "\r" << name << percent << "\x1b[K" << std::flush;
+    out_ << "\r" << DisplayPath(name) << percent << "\x1b[K" << std::flush;
     lineShown_ = true;
 }
 

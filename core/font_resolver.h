@@ -17,6 +17,13 @@ class FontResolver {
 public:
     virtual ~FontResolver() = default;
     virtual FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) = 0;
+    // The same question asked for the document at `documentPath`, for
+    // answerers that show the person which document asks; by default the
+    // answer does not depend on it.
+    virtual FontSubstitutes LookupSubstitutesFor([[maybe_unused]] const std::string& documentPath,
+                                                 const std::string& wordPerfectName) {
+        return LookupSubstitutes(wordPerfectName);
+    }
 };
 
 }  // namespace quorin

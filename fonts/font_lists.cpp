@@ -67,14 +67,36 @@ int EffectiveFilter(int filter, int language) {
     return filter == kDavkaCompatibleFonts && language == kArabicLanguage ? kWindowsCompatibleFonts : filter;
 }
 
-qsizetype BestPrefixIndex(const QStringList& list, const QString& text, qsizetype selected) {
+qsizetype SharedPrefixLength(const QStringList& list, const QString& text) {
     for (qsizetype length = text.size(); length > 0; --length) {
         QStringView beginning = QStringView(text).left(length);
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (list[i].startsWith(beginning, Qt::CaseInsensitive)) return i;
+        for (const QString& entry : list) {
+            if (entry.startsWith(beginning, Qt::CaseInsensitive)) return length;
         }
     }
+    return 0;
+}
+
+qsizetype BestPrefixIndex(const QStringList& list, const QString& text, qsizetype selected) {
+    const qsizetype length = SharedPrefixLength(list, text);
+    if (length == 0) return selected;
+    QStringView beginning = QStringView(text).left(length);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list[i].startsWith(beginning, Qt::CaseInsensitive)) return i;
+    }
     return selected;
+}
+
+QString EntryOfFamily(const QStringList& list, const QString& family, const QString& script) {
+    if (family.isEmpty()) return {};
+    QString own = family + QStringLiteral(" (") + script + u')';
+    if (list.contains(own)) return own;
+    if (list.contains(family)) return family;
+    QString anyScript = family + QStringLiteral(" (");
+    for (const QString& entry : list) {
+        if (entry.startsWith(anyScript) && entry.endsWith(u')')) return entry;
+    }
+    return {};
 }
 
 FontChoice PreselectedChoice(const FontLists& lists, const QString& fontKey, const FontChoice& stored) {

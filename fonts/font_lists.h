@@ -39,6 +39,14 @@ int EffectiveFilter(int filter, int language);
 // (case ignored); `selected` when no entry shares even the first character.
 qsizetype BestPrefixIndex(const QStringList& list, const QString& text, qsizetype selected);
 
+// The length of the longest beginning `text` shares with an entry (case ignored).
+qsizetype SharedPrefixLength(const QStringList& list, const QString& text);
+
+// The entry of a list that offers `family`: for the list's own `script`
+// first, then bare (Davka lists), then for any script (the all-fonts lists);
+// empty when the list does not offer it.
+QString EntryOfFamily(const QStringList& list, const QString& family, const QString& script);
+
 // The entries preselected in the three lists for a font key: the entry
 // nearest the stored one, or, where nothing is stored, the one nearest the
 // font key; the first entry when neither shares a beginning with any entry.

@@ -6,24 +6,6 @@
 
 namespace quorin {
 
-namespace {
-
-// The entry of a list that offers `family`: for the list's own script first,
-// then bare (Davka lists), then for any script (the all-fonts lists).
-QString EntryOfFamily(const QStringList& list, const QString& family, const QString& script) {
-    if (family.isEmpty()) return {};
-    QString own = family + QStringLiteral(" (") + script + u')';
-    if (list.contains(own)) return own;
-    if (list.contains(family)) return family;
-    QString anyScript = family + QStringLiteral(" (");
-    for (const QString& entry : list) {
-        if (entry.startsWith(anyScript) && entry.endsWith(u')')) return entry;
-    }
-    return {};
-}
-
-}  // namespace
-
 FontSubstitutes UnattendedFontChooser::LookupSubstitutes(const std::string& wordPerfectName) {
     // Font names are bytes of the document; Latin-1 keeps every byte distinct.
     QString key = FontKey(QString::fromLatin1(wordPerfectName.data(), static_cast<qsizetype>(wordPerfectName.size())));

@@ -1,4 +1,3 @@
-#include <QStringList>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,8 +7,8 @@
 #include "cli/usage_text.h"
 #include "window/dialog_run.h"
 
-// No arguments, or file paths only, open the window; anything else is the
-// command line, which needs no display.
+// No arguments, or file paths only (with Qt's own options beside them), open
+// the window; anything else is the command line, which needs no display.
 int main(int argc, char** argv) {
     // Before anything else: a signal sent as the run starts is still a cancel.
     quorin::CatchCancelSignals();
@@ -18,13 +17,11 @@ int main(int argc, char** argv) {
     // The window keeps the signals' default actions.
     quorin::ReleaseCancelSignals();
     const std::string noDisplay = quorin::UsageText() + quorin::kNeedsGraphicalSession;
-    if (!quorin::HasDisplay()) {
+    if (!quorin::HasDisplay(arguments)) {
         std::cerr << noDisplay;
         return quorin::kExitUsage;
     }
-    QStringList files;
-    for (const std::string& argument : arguments) files << QString::fromLocal8Bit(argument);
-    return quorin::RunDialog(argc, argv, files, noDisplay);
+    return quorin::RunDialog(argc, argv, noDisplay);
 }
 
 // fontconfig keeps its configuration, and D-Bus (which Qt uses on the

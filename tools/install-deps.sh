@@ -4,8 +4,8 @@
 # when they are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libqt6svg6 libfontconfig-dev fontconfig help2man
-          libwpd-dev librevenge-dev)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+          qt6-translations-l10n libqt6svg6 libfontconfig-dev fontconfig help2man libwpd-dev librevenge-dev)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
   packages+=(dpkg-dev file librsvg2-bin)
 fi

@@ -13,18 +13,18 @@
 namespace quorin {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Quorin"));
+    setWindowTitle(tr("About Quorin"));
     auto* icon = new QLabel;
     QIcon programIcon = QApplication::windowIcon();
     if (programIcon.isNull()) programIcon = style()->standardIcon(QStyle::SP_ComputerIcon);
     icon->setPixmap(programIcon.pixmap(48));
     icon->setAlignment(Qt::AlignTop);
 
-    auto* version = new QLabel(QStringLiteral("Quorin Version %1").arg(QString::fromUtf8(kQuorinVersion)));
+    auto* version = new QLabel(tr("Quorin Version %1").arg(QString::fromUtf8(kQuorinVersion)));
     webLink_ = new CHyperLink(QString::fromUtf8(kWebAddress));
-    auto* support = new QLabel(QStringLiteral("For technical support please write to:"));
+    auto* support = new QLabel(tr("For technical support please write to:"));
     supportLink_ = new CHyperLink(QString::fromUtf8(kSupportAddress));
-    auto* okButton = new QPushButton(QStringLiteral("OK"));
+    auto* okButton = new QPushButton(tr("OK"));
     okButton->setDefault(true);
 
     auto* layout = new QGridLayout(this);

@@ -18,14 +18,18 @@ namespace quorin {
 // independent, so it may be called any number of times.
 class DialogFontResolver : public FontResolver {
 public:
+    // matcher: the system's substitutes the dialog may preselect; null for none.
     DialogFontResolver(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                       CancelRequest& cancel, QWidget* parent);
+                       CancelRequest& cancel, QWidget* parent, const FontMatcher* matcher = nullptr);
 
     FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override;
+    // The dialog names the document that asks.
+    FontSubstitutes LookupSubstitutesFor(const std::string& documentPath, const std::string& wordPerfectName) override;
 
 private:
     const FontMap& map_;
     const FontCatalog& catalog_;
+    const FontMatcher* matcher_;
     UserMessages& messages_;
     CancelRequest& cancel_;
     QPointer<QWidget> parent_;

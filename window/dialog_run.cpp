@@ -3,25 +3,85 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "app/exit_status.h"
+#include "window/application_setup.h"
 #include "window/quorin_dlg.h"
+#include "window/translations.h"
 
 namespace quorin {
 
-bool StartsWindow(const std::vector<std::string>& arguments) {
-    return std::all_of(arguments.begin(), arguments.end(),
-                       [](const std::string& argument) { return !argument.empty() && argument[0] != '-'; });
+namespace {
+
+// Qt's standard options (of QGuiApplication, QApplication and the X11
+// platform), written with one dash or two; those with a value take it as the
+// next argument or after "=".
+constexpr std::array<std::string_view, 13> kQtOptionsWithValue = {
+    "style", "stylesheet", "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "qmljsdebugger"};
+constexpr std::array<std::string_view, 4> kQtFlags = {"reverse", "widgetcount", "nograb", "dograb"};
+
+// The name of an option: without its dashes and its "=value".
+std::string_view OptionName(std::string_view argument) {
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
 }
 
-bool HasDisplay() {
+// How many arguments the Qt option at `at` takes up (itself and its value);
+// 0 when it is not one.
+size_t QtOptionLength(const std::vector<std::string>& arguments, size_t at) {
+    const std::string& argument = arguments[at];
+    if (!argument.starts_with('-')) return 0;
+    std::string_view name = OptionName(argument);
+    auto among = [name](const auto& names) { return std::find(names.begin(), names.end(), name) != names.end(); };
+    const bool withValue = argument.find('=') != std::string::npos;
+    if (!withValue && among(kQtFlags)) return 1;
+    if (!among(kQtOptionsWithValue)) return 0;
+    if (withValue) return 1;
+    return at + 1 < arguments.size() ? 2 : 0;
+}
+
+}  // namespace
+
+bool StartsWindow(const std::vector<std::string>& arguments) {
+    for (size_t at = 0; at < arguments.size();) {
+        if (size_t length = QtOptionLength(arguments, at)) {
+            at += length;
+        } else if (!arguments[at].empty() && arguments[at][0] != '-') {
+            ++at;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> PathArguments(const std::vector<std::string>& arguments) {
+    std::vector<std::string> paths;
+    for (size_t at = 0; at < arguments.size();) {
+        if (size_t length = QtOptionLength(arguments, at)) {
+            at += length;
+        } else {
+            paths.push_back(arguments[at++]);
+        }
+    }
+    return paths;
+}
+
+bool HasDisplay(const std::vector<std::string>& arguments) {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         const char* value = std::getenv(variable);
         if (value && *value) return true;
+    }
+    for (size_t at = 0; at < arguments.size(); ++at) {
+        if (QtOptionLength(arguments, at) > 0 && OptionName(arguments[at]) == "platform") return true;
     }
     return false;
 }
@@ -43,14 +103,17 @@ void ExitWhenTheDisplayFails(QtMsgType type, const QMessageLogContext&, const QS
 
 }  // namespace
 
-int RunDialog(int argc, char** argv, const QStringList& files, const std::string& noDisplay) {
+int RunDialog(int argc, char** argv, const std::string& noDisplay) {
     whenNoDisplay = noDisplay.c_str();
+    QStringList paths;
+    // Names given relative to where quorin was started stay valid from anywhere.
+    for (const std::string& path : PathArguments({argv + 1, argv + argc}))
+        paths << QFileInfo(QString::fromLocal8Bit(path)).absoluteFilePath();
     QtMessageHandler usual = qInstallMessageHandler(ExitWhenTheDisplayFails);
     QApplication application(argc, argv);
     qInstallMessageHandler(usual);
-    QStringList paths;
-    // Names given relative to where quorin was started stay valid from anywhere.
-    for (const QString& file : files) paths << QFileInfo(file).absoluteFilePath();
+    SetUpApplication();
+    UseLanguage(WindowLanguageFor(QLocale::system().uiLanguages()));
     CQuorinDlg window(paths);
     if (!window.ShowStartupWarning()) return 0;
     // Not exec(): a modal main window would keep the tutorial beside it from

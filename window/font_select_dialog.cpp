@@ -1,6 +1,7 @@
 #include "window/font_select_dialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,17 +14,12 @@
 #include <QVBoxLayout>
 
 #include "window/manual.h"
+#include "window/shown_path.h"
 
 namespace quorin {
 
 namespace {
 
-const char* const kIntroduction =
-    "Choose an installed font to substitute for the following font used in WordPerfect.\n"
-    "Choose a replacement font for English text, and a replacement for Arabic or Hebrew text.";
-const char* const kUnicodeAdvice =
-    "Some extended characters require a \"Unicode\" font, such as \"DejaVu Sans\".\n"
-    "Be sure that the replacement font is compatible with your WordProcessor.";
 
 void Fill(QListWidget* list, const QStringList& entries, const QString& selected) {
     QSignalBlocker quiet(list);
@@ -50,8 +46,8 @@ void SelectBestPrefix(QListWidget* list, const QString& text) {
 }  // namespace
 
 CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& catalog, UserMessages& messages,
-                                     CancelRequest& cancel, QWidget* parent)
-    : QDialog(parent), map_(map), messages_(messages), cancel_(cancel), faces_(catalog.Faces()) {
+                                     CancelRequest& cancel, QWidget* parent, const FontMatcher* matcher)
+    : QDialog(parent), map_(map), matcher_(matcher), messages_(messages), cancel_(cancel), faces_(catalog.Faces()) {
     filter_ = map_.FontType();
     language_ = map_.FontLanguage();
     BuildForm();
@@ -61,10 +57,13 @@ CFontSelectDialog::CFontSelectDialog(const FontMap& map, const FontCatalog& cata
 }
 
 void CFontSelectDialog::BuildForm() {
-    setWindowTitle(QStringLiteral("Select Font"));
+    setWindowTitle(tr("Select Font"));
 
-    auto* introduction = new QLabel(QString::fromUtf8(kIntroduction));
-    auto* advice = new QLabel(QString::fromUtf8(kUnicodeAdvice));
+    auto* introduction = new QLabel(
+        tr("Choose an installed font to substitute for the following font used in WordPerfect.\n"
+           "Choose a replacement font for English text, and a replacement for Arabic or Hebrew text."));
+    auto* advice = new QLabel(tr("Some extended characters require a \"Unicode\" font, such as \"DejaVu Sans\".\n"
+                                 "Be sure that the replacement font is compatible with your WordProcessor."));
     fontName_ = new QLabel;
     fontName_->setAlignment(Qt::AlignCenter);
     fontName_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -73,6 +72,13 @@ void CFontSelectDialog::BuildForm() {
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.5);
     fontName_->setFont(nameFont);
+    document_ = new QLabel;
+    document_->setObjectName(QStringLiteral("document"));
+    document_->setTextFormat(Qt::PlainText);
+    document_->setAlignment(Qt::AlignCenter);
+    // A path reads from left to right in every language.
+    document_->setLayoutDirection(Qt::LeftToRight);
+    document_->hide();
 
     englishList_ = new QListWidget;
     englishList_->setObjectName(QStringLiteral("englishList"));
@@ -80,7 +86,7 @@ void CFontSelectDialog::BuildForm() {
     hebrewList_->setObjectName(QStringLiteral("hebrewList"));
     arabicList_ = new QListWidget;
     arabicList_->setObjectName(QStringLiteral("arabicList"));
-    auto* englishLabel = new QLabel(QStringLiteral("&English Font"));
+    auto* englishLabel = new QLabel(tr("&English Font"));
     englishLabel->setBuddy(englishList_);
     rightLabel_ = new QLabel;
     rightLabel_->setObjectName(QStringLiteral("rightLabel"));
@@ -92,9 +98,9 @@ void CFontSelectDialog::BuildForm() {
     lists->addWidget(hebrewList_, 1, 1);
     lists->addWidget(arabicList_, 1, 1);  // the same place: one of the two is shown
 
-    auto* windowsButton = new QRadioButton(QStringLiteral("Show &Windows compatible fonts"));
-    davkaButton_ = new QRadioButton(QStringLiteral("Show &Davka compatible fonts"));
-    auto* allButton = new QRadioButton(QStringLiteral("Show &all fonts"));
+    auto* windowsButton = new QRadioButton(tr("Show &Windows compatible fonts"));
+    davkaButton_ = new QRadioButton(tr("Show &Davka compatible fonts"));
+    auto* allButton = new QRadioButton(tr("Show &all fonts"));
     windowsButton->setObjectName(QStringLiteral("windowsButton"));
     davkaButton_->setObjectName(QStringLiteral("davkaButton"));
     allButton->setObjectName(QStringLiteral("allButton"));
@@ -102,20 +108,20 @@ void CFontSelectDialog::BuildForm() {
     filterGroup_->addButton(windowsButton, kWindowsCompatibleFonts);
     filterGroup_->addButton(davkaButton_, kDavkaCompatibleFonts);
     filterGroup_->addButton(allButton, kAllFonts);
-    auto* filterBox = new QGroupBox(QStringLiteral("Options"));
+    auto* filterBox = new QGroupBox(tr("Options"));
     auto* filterLayout = new QVBoxLayout(filterBox);
     filterLayout->addWidget(windowsButton);
     filterLayout->addWidget(davkaButton_);
     filterLayout->addWidget(allButton);
 
-    auto* hebrewButton = new QRadioButton(QStringLiteral("He&brew"));
-    auto* arabicButton = new QRadioButton(QStringLiteral("A&rabic"));
+    auto* hebrewButton = new QRadioButton(tr("He&brew"));
+    auto* arabicButton = new QRadioButton(tr("A&rabic"));
     hebrewButton->setObjectName(QStringLiteral("hebrewButton"));
     arabicButton->setObjectName(QStringLiteral("arabicButton"));
     languageGroup_ = new QButtonGroup(this);
     languageGroup_->addButton(hebrewButton, kHebrewLanguage);
     languageGroup_->addButton(arabicButton, kArabicLanguage);
-    auto* languageBox = new QGroupBox(QStringLiteral("Language"));
+    auto* languageBox = new QGroupBox(tr("Language"));
     auto* languageLayout = new QHBoxLayout(languageBox);
     languageLayout->addWidget(arabicButton);
     languageLayout->addWidget(hebrewButton);
@@ -125,9 +131,9 @@ void CFontSelectDialog::BuildForm() {
     groups->addWidget(filterBox, 2);
     groups->addWidget(languageBox, 1);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"));
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"));
-    auto* helpButton = new QPushButton(QStringLiteral("&Help"));
+    auto* okButton = new QPushButton(tr("OK"));
+    auto* cancelButton = new QPushButton(tr("Cancel"));
+    auto* helpButton = new QPushButton(tr("&Help"));
     okButton->setObjectName(QStringLiteral("okButton"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     helpButton->setObjectName(QStringLiteral("helpButton"));
@@ -142,6 +148,7 @@ void CFontSelectDialog::BuildForm() {
     layout->addWidget(introduction);
     layout->addWidget(advice);
     layout->addWidget(fontName_);
+    layout->addWidget(document_);
     layout->addLayout(lists, 1);
     layout->addLayout(groups);
     layout->addLayout(buttons);
@@ -160,17 +167,23 @@ void CFontSelectDialog::BuildForm() {
     connect(helpButton, &QPushButton::clicked, this, [this] { OpenManual(this, kManualFontDialog); });
 }
 
-void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored) {
+void CFontSelectDialog::Prepare(const QString& fontKey, const FontChoice& stored, const QString& document) {
     fontKey_ = fontKey;
     stored_ = stored;
     fontName_->setText(fontKey);
+    // A long path keeps its beginning and its file name; the whole path is the tooltip.
+    const QString shown = ShownPath(document);
+    const int room = fontMetrics().averageCharWidth() * 70;
+    document_->setText(document_->fontMetrics().elidedText(shown, Qt::ElideMiddle, room));
+    document_->setToolTip(shown);
+    document_->setVisible(!document.isEmpty());
     FillLists();
     englishList_->setFocus();
 }
 
-FontChoice CFontSelectDialog::Ask(const QString& fontKey) {
+FontChoice CFontSelectDialog::Ask(const QString& fontKey, const QString& document) {
     FontChoice stored = map_.Lookup(fontKey);
-    Prepare(fontKey, stored);
+    Prepare(fontKey, stored, document);
     if (exec() != QDialog::Accepted) return stored;
     FontChoice chosen = Selections();
     map_.Store(fontKey, chosen);
@@ -184,15 +197,26 @@ FontChoice CFontSelectDialog::Selections() const {
 void CFontSelectDialog::FillLists() {
     FontLists lists = BuildFontLists(faces_, filter_);
     FontChoice preselected = PreselectedChoice(lists, fontKey_, stored_);
-    Fill(englishList_, lists.english, preselected.english);
-    Fill(hebrewList_, lists.hebrew, preselected.hebrew);
-    Fill(arabicList_, lists.arabic, preselected.arabic);
+    Fill(englishList_, lists.english, Preselected(lists.english, stored_.english, preselected.english, "Western"));
+    Fill(hebrewList_, lists.hebrew, Preselected(lists.hebrew, stored_.hebrew, preselected.hebrew, "Hebrew"));
+    Fill(arabicList_, lists.arabic, Preselected(lists.arabic, stored_.arabic, preselected.arabic, "Arabic"));
     filterGroup_->button(filter_)->setChecked(true);
+}
+
+// An entry that shares no more than a first letter with the font's name is
+// a poor guess (C059, a serif face, for Arial); the system's own substitute
+// for the name is a better one, when the list offers it.
+QString CFontSelectDialog::Preselected(const QStringList& list, const QString& stored, const QString& chosen,
+                                       const char* script) {
+    if (!stored.isEmpty() || !matcher_ || SharedPrefixLength(list, fontKey_) > 1) return chosen;
+    const QString scriptName = QString::fromLatin1(script);
+    const QString system = EntryOfFamily(list, matcher_->MatchFamily(fontKey_, scriptName), scriptName);
+    return system.isEmpty() ? chosen : system;
 }
 
 void CFontSelectDialog::ApplyLanguage() {
     bool arabic = language_ == kArabicLanguage;
-    rightLabel_->setText(arabic ? QStringLiteral("Arabic &Font") : QStringLiteral("Hebrew &Font"));
+    rightLabel_->setText(arabic ? tr("Arabic &Font") : tr("Hebrew &Font"));
     rightLabel_->setBuddy(arabic ? arabicList_ : hebrewList_);
     hebrewList_->setVisible(!arabic);
     arabicList_->setVisible(arabic);
@@ -240,7 +264,8 @@ void CFontSelectDialog::reject() {
 }
 
 bool AskDeleteFontMap(QWidget* parent, const FontMap& map) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorin"), QString::fromUtf8(kDeleteFontMapQuestion),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorin"),
+                    QCoreApplication::translate("quorin::CFontSelectDialog", kDeleteFontMapQuestion),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Help, parent);
     box.setDefaultButton(QMessageBox::Yes);
     // Wide enough for the question's own lines, so they are not broken again.

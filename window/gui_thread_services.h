@@ -4,6 +4,7 @@
 #include <mutex>
 #include <type_traits>
 
+#include "app/batch_pause.h"
 #include "app/batch_progress.h"
 #include "app/user_messages.h"
 #include "core/font_resolver.h"
@@ -14,22 +15,29 @@ namespace quorin {
 // question runs on the window's thread while the asking thread waits. One
 // question at a time, so that parallel conversions asking for the same font
 // find the answer of the first in the font map instead of asking again.
-// Questions asked on the window's thread itself run at once.
+// Questions asked on the window's thread itself run at once. While a
+// question is open the batch is paused: no file starts and no output is
+// committed until the person has answered.
 class GuiThreadQuestions {
 public:
-    explicit GuiThreadQuestions(QObject* guiObject) : gui_(guiObject) {}
+    GuiThreadQuestions(QObject* guiObject, BatchPause* pause) : gui_(guiObject), pause_(pause) {}
 
     template <class Question>
     std::invoke_result_t<Question> Ask(Question&& question) {
-        if (QThread::currentThread() == gui_->thread()) return question();
+        auto held = [&] {
+            BatchPause::Scope hold(pause_);
+            return question();
+        };
+        if (QThread::currentThread() == gui_->thread()) return held();
         std::lock_guard lock(mutex_);
         std::invoke_result_t<Question> answer{};
-        QMetaObject::invokeMethod(gui_, [&] { answer = question(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(gui_, [&] { answer = held(); }, Qt::BlockingQueuedConnection);
         return answer;
     }
 
 private:
     QObject* gui_;
+    BatchPause* pause_;
     std::mutex mutex_;
 };
 
@@ -52,6 +60,9 @@ public:
     GuiThreadFonts(GuiThreadQuestions& questions, FontResolver& target) : questions_(questions), target_(target) {}
     FontSubstitutes LookupSubstitutes(const std::string& wordPerfectName) override {
         return questions_.Ask([&] { return target_.LookupSubstitutes(wordPerfectName); });
+    }
+    FontSubstitutes LookupSubstitutesFor(const std::string& documentPath, const std::string& wordPerfectName) override {
+        return questions_.Ask([&] { return target_.LookupSubstitutesFor(documentPath, wordPerfectName); });
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "window/hyper_link.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -8,6 +9,7 @@
 #include <QStylePainter>
 
 #include "app/user_messages.h"
+#include "window/message_translation.h"
 
 namespace quorin {
 
@@ -27,20 +29,16 @@ QUrl CHyperLink::Url() const {
     return QUrl::fromUserInput(target);
 }
 
-QColor CHyperLink::TextColor() const {
-    if (!linking_) return Qt::black;
-    return visited_ ? QColor(128, 0, 128) : QColor(0, 0, 255);
-}
+QColor CHyperLink::TextColor() const { return palette().color(foregroundRole()); }
 
 void CHyperLink::SetLinking(bool on) {
     linking_ = on;
     UpdateLook();
 }
 
+// The theme's colours for links, so that a link reads on a dark background too.
 void CHyperLink::UpdateLook() {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, TextColor());
-    setPalette(colours);
+    setForegroundRole(!linking_ ? QPalette::WindowText : visited_ ? QPalette::LinkVisited : QPalette::Link);
     setCursor(linking_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -49,7 +47,7 @@ void CHyperLink::Open() {
     if (!opener_(Url())) {
         std::string text = "Error opening \"" + Target().toStdString() + "\"!";
         if (messages_) messages_->Show({text, "Error!", MessageIcon::kError, MessageButtons::kOk});
-        else QMessageBox::critical(this, QStringLiteral("Error!"), QString::fromStdString(text));
+        else QMessageBox::critical(this, QCoreApplication::translate("Messages", "Error!"), TranslatedMessage(text));
         return;
     }
     visited_ = true;

@@ -8,8 +8,10 @@ namespace quorin {
 
 class UserMessages;
 
-// A link in a dialog: underlined text, blue until it has been opened once and
-// purple after, black while linking is off, with the hand cursor. A click (or
+// A link in a dialog: underlined text in the theme's link colour until it
+// has been opened once and its visited-link colour after (blue and purple in
+// a light theme), in the text colour while linking is off, with the hand
+// cursor. A click (or
 // Space or Return when it has the focus) opens the target with the desktop's
 // program for it; a failure is reported as "Error opening "TARGET"!".
 class CHyperLink : public QLabel {

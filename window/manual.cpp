@@ -6,18 +6,28 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "window/shown_path.h"
+#include "window/translations.h"
+
 namespace quorin {
 
 namespace {
 
-// Installed programs find it beside them (bin/../share/doc/quorin); the build
-// tree keeps a copy at the same place relative to its programs.
+// The manual in the window's language (manual_he.html beside manual.html),
+// else in English. Installed programs find it beside them
+// (bin/../share/doc/quorin); the build tree keeps a copy at the same place
+// relative to its programs.
 QString ManualFile() {
-    const QString relative = QStringLiteral("../share/doc/quorin/manual.html");
-    QStringList candidates = {QDir(QCoreApplication::applicationDirPath()).filePath(relative),
-                              QStringLiteral(QUORIN_INSTALLED_MANUAL), QStringLiteral(QUORIN_BUILD_MANUAL)};
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isFile()) return QFileInfo(candidate).canonicalFilePath();
+    const QStringList folders = {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/quorin")),
+                                 QFileInfo(QStringLiteral(QUORIN_INSTALLED_MANUAL)).path(),
+                                 QFileInfo(QStringLiteral(QUORIN_BUILD_MANUAL)).path()};
+    QStringList names = {QStringLiteral("manual.html")};
+    if (WindowLanguage() != u"en") names.prepend(QStringLiteral("manual_") + WindowLanguage() + QStringLiteral(".html"));
+    for (const QString& name : names) {
+        for (const QString& folder : folders) {
+            const QFileInfo candidate(QDir(folder).filePath(name));
+            if (candidate.isFile()) return candidate.canonicalFilePath();
+        }
     }
     return {};
 }
@@ -36,7 +46,8 @@ void OpenManual(QWidget* parent, const QString& section) {
     QUrl url = ManualUrl(section);
     if (url.isValid() && QDesktopServices::openUrl(url)) return;
     QString shown = url.isValid() ? url.toString() : QStringLiteral("manual.html");
-    QMessageBox::critical(parent, QStringLiteral("Error!"), QStringLiteral("Error opening \"%1\"!").arg(shown));
+    QMessageBox::critical(parent, QCoreApplication::translate("Messages", "Error!"),
+                          QCoreApplication::translate("Messages", "Error opening \"%1\"!").arg(ShownPath(shown)));
 }
 
 }  // namespace quorin

@@ -13,8 +13,9 @@ inline const QString kManualDeleteFontMap = QStringLiteral("delete-fontmap");
 inline const QString kManualCommandLine = QStringLiteral("command-line");
 inline const QString kManualArchives = QStringLiteral("archives");
 
-// The installed user manual (or the build tree's copy when the program runs
-// from there) at `section`; an empty URL when no manual is found.
+// The installed user manual in the window's language (or the build tree's
+// copy when the program runs from there) at `section`; an empty URL when no
+// manual is found.
 QUrl ManualUrl(const QString& section = {});
 
 // Opens the manual at `section` in the desktop's browser; says so in a box

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "window/message_translation.h"
+
 namespace quorin {
 
 namespace {
@@ -22,8 +24,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 MessageAnswer CMessageBoxes::Show(const UserMessage& message) {
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner) owner = owner_;
-    QMessageBox box(BoxIcon(message.icon), QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), QMessageBox::NoButton, owner);
+    QMessageBox box(BoxIcon(message.icon), TranslatedMessage(message.caption), TranslatedMessage(message.text),
+                    QMessageBox::NoButton, owner);
     // Paths and the program's texts are plain text, never markup.
     box.setTextFormat(Qt::PlainText);
     switch (message.buttons) {

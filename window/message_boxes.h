@@ -7,7 +7,8 @@
 namespace quorin {
 
 // The batch's messages as message boxes: its text, caption, icon and buttons,
-// owned by the dialog on top (the progress dialog while a batch runs). Call
+// in the window's language, owned by the dialog on top (the progress dialog
+// while a batch runs). Call
 // it on the window's thread only; GuiThreadMessages brings other threads'
 // messages there.
 class CMessageBoxes : public UserMessages {

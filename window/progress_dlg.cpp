@@ -1,16 +1,19 @@
 #include "window/progress_dlg.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "window/shown_path.h"
+
 namespace quorin {
 
 CProgressDlg::CProgressDlg(UserMessages& messages, CancelRequest& cancel, QWidget* owner)
     : QDialog(owner), messages_(messages), cancel_(cancel) {
-    setWindowTitle("Converting...");
+    setWindowTitle(tr("Converting..."));
     setWindowModality(Qt::ApplicationModal);
     // No help or close-less frame tricks: the close box asks like Cancel does.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -18,6 +21,9 @@ CProgressDlg::CProgressDlg(UserMessages& messages, CancelRequest& cancel, QWidge
     fileLabel_ = new QLabel(this);
     fileLabel_->setObjectName("fileName");
     fileLabel_->setTextFormat(Qt::PlainText);
+    // A path reads from left to right in every language.
+    fileLabel_->setLayoutDirection(Qt::LeftToRight);
+    if (QGuiApplication::isRightToLeft()) fileLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     fileLabel_->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     percentLabel_ = new QLabel(" 0 %", this);
     percentLabel_->setObjectName("percent");
@@ -26,7 +32,7 @@ CProgressDlg::CProgressDlg(UserMessages& messages, CancelRequest& cancel, QWidge
     bar_->setTextVisible(false);
     bar_->setRange(0, 100);
     bar_->setValue(0);
-    cancelButton_ = new QPushButton("Cancel", this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName("cancel");
     cancelButton_->setDefault(true);
 
@@ -65,7 +71,7 @@ QString CProgressDlg::PercentText() const { return percentLabel_->text(); }
 
 void CProgressDlg::ShowFileName(const std::string& name) {
     ShowOnce();
-    fileName_ = QString::fromStdString(name);
+    fileName_ = ShownPath(QString::fromStdString(name));
     fileLabel_->setToolTip(fileName_);
     ShowElidedName();
 }

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -35,8 +36,11 @@
 #include "window/font_select_dialog.h"
 #include "window/gui_thread_services.h"
 #include "window/manual.h"
+#include "window/placement.h"
 #include "window/progress_dlg.h"
+#include "window/shown_path.h"
 #include "window/startup_tips_dlg.h"
+#include "window/summary_text.h"
 #include "window/tutorial_dlg.h"
 #include "window/warning_box.h"
 
@@ -54,15 +58,16 @@ const QString kMainFormKey = QStringLiteral("Options/MainForm");
 const QString kBrowseSaveKey = QStringLiteral("Directories/BrowseSave");
 const QString kBrowseOpenKey = QStringLiteral("Directories/BrowseOpen");
 
-const char* kWordToolTip = "Convert To Word document rather than to RTF";
-const char* kNoWordToolTip = "LibreOffice (soffice) is needed to write Word documents and was not found!";
+// Shown through the message service, which translates it (see message_translation.cpp).
 const char* kMultipleFilesNote =
     "You can choose multiple files by holding down the\n\"Ctrl\" or \"Shift\" key while selecting your files!";
 
+// As in any dialog, the focused button is the one Return presses; elsewhere
+// it is Convert.
 QPushButton* MakeButton(const QString& text, const QString& toolTip, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setToolTip(toolTip);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -80,15 +85,15 @@ QString FolderWithSlash(const QString& path) { return path.left(path.lastIndexOf
 
 QString QuotedFileList(const QStringList& paths) {
     QStringList quoted;
-    for (const QString& path : paths) quoted << '"' + path + '"';
+    for (const QString& path : paths) quoted << '"' + ShownPath(path) + '"';
     return quoted.join(" | ");
 }
 
 CQuorinDlg::CQuorinDlg(const QStringList& files, QWidget* parent) : QDialog(parent) {
     setWindowTitle("Quorin");
-    setWindowIcon(QIcon::fromTheme("quorin", QIcon(":/quorin.svg")));
-    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A main window, not a dialog: in the task bar, with its icon, minimisable.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setAcceptDrops(true);
     BuildForm();
     LoadOptions();
@@ -113,37 +118,37 @@ void CQuorinDlg::BuildForm() {
 
     fileNames_ = new QLineEdit(body_);
     fileNames_->setObjectName(kFileNamesName);
-    fileNames_->setToolTip("Enter file name(s)");
-    auto* fileNamesLabel = new QLabel("File &Name(s)", body_);
+    fileNames_->setToolTip(tr("Enter file name(s)"));
+    auto* fileNamesLabel = new QLabel(tr("File &Name(s)"), body_);
     fileNamesLabel->setBuddy(fileNames_);
-    browseButton_ = MakeButton("&Browse...", "Browse to select the files to convert", body_);
+    browseButton_ = MakeButton(tr("&Browse..."), tr("Browse to select the files to convert"), body_);
     browseButton_->setObjectName("browse");
 
     outputFolder_ = new QLineEdit(body_);
     outputFolder_->setObjectName(kOutputFolderName);
     outputFolder_->setReadOnly(true);
-    outputFolder_->setToolTip("Click 'Change Folder' to choose your output folder");
-    auto* outputFolderLabel = new QLabel("&Output Folder", body_);
+    outputFolder_->setToolTip(tr("Click 'Change Folder' to choose your output folder"));
+    auto* outputFolderLabel = new QLabel(tr("&Output Folder"), body_);
     outputFolderLabel->setBuddy(outputFolder_);
-    changeFolderButton_ = MakeButton("C&hange Folder", "Choose your output folder", body_);
+    changeFolderButton_ = MakeButton(tr("C&hange Folder"), tr("Choose your output folder"), body_);
     changeFolderButton_->setObjectName("changeFolder");
 
-    auto* options = new QGroupBox("Options", body_);
-    wordBox_ = MakeCheckBox("convertToWord", "Convert to Microsoft &Word", kWordToolTip, options);
-    parenthesesBox_ = MakeCheckBox("reverseParentheses", "&Reverse Right to Left Parenthesis",
-                                   "Reverse the parenthesis direction when converting", options);
-    tabBox_ = MakeCheckBox("reverseTabAlignment", "Reverse Right to Left &Tab alignment",
-                           "Select if 'Flush Right' text does not convert correctly", options);
-    rightToLeftBox_ = MakeCheckBox("rightToLeftDocument", "Con&vert as Right to Left Document",
-                                   "Document is mainly right-to-left", options);
+    auto* options = new QGroupBox(tr("Options"), body_);
+    wordBox_ = MakeCheckBox("convertToWord", tr("Convert to Microsoft &Word"),
+                            tr("Convert To Word document rather than to RTF"), options);
+    parenthesesBox_ = MakeCheckBox("reverseParentheses", tr("&Reverse Right to Left Parenthesis"),
+                                   tr("Reverse the parenthesis direction when converting"), options);
+    tabBox_ = MakeCheckBox("reverseTabAlignment", tr("Reverse Right to Left &Tab alignment"),
+                           tr("Select if 'Flush Right' text does not convert correctly"), options);
+    rightToLeftBox_ = MakeCheckBox("rightToLeftDocument", tr("Con&vert as Right to Left Document"),
+                                   tr("Document is mainly right-to-left"), options);
     auto* optionsLayout = new QVBoxLayout(options);
     for (QCheckBox* box : {wordBox_, parenthesesBox_, tabBox_, rightToLeftBox_}) optionsLayout->addWidget(box);
 
-    convertButton_ = MakeButton("&Convert", "Start the conversion process", body_);
+    convertButton_ = MakeButton(tr("&Convert"), tr("Start the conversion process"), body_);
     convertButton_->setObjectName("convert");
-    convertButton_->setAutoDefault(true);
     convertButton_->setDefault(true);
-    exitButton_ = MakeButton("E&xit", "Exit program", body_);
+    exitButton_ = MakeButton(tr("E&xit"), tr("Exit program"), body_);
     exitButton_->setObjectName("exit");
 
     auto* grid = new QGridLayout(body_);
@@ -157,10 +162,19 @@ void CQuorinDlg::BuildForm() {
     grid->addWidget(options, 5, 0, 3, 1);
     grid->addWidget(convertButton_, 5, 1, Qt::AlignTop);
     grid->addWidget(exitButton_, 6, 1, Qt::AlignTop);
+    summary_ = new QLabel(body_);
+    summary_->setObjectName(kSummaryName);
+    grid->addWidget(summary_, 8, 0, 1, 2);
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(0, 1);
     grid->setRowMinimumHeight(3, fontMetrics().height() + 6);
     fileNames_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    // Paths read from left to right in every language; in a right-to-left
+    // window they stand at the right, as its other texts do.
+    for (QLineEdit* paths : {fileNames_, outputFolder_}) {
+        paths->setLayoutDirection(Qt::LeftToRight);
+        if (QGuiApplication::isRightToLeft()) paths->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 
     // The order the controls are listed in, not the order they stand in.
     QWidget* order[] = {fileNames_, browseButton_, outputFolder_, changeFolderButton_, wordBox_,
@@ -183,17 +197,19 @@ void CQuorinDlg::BuildForm() {
 // with F10, the arrow keys and the mouse.
 QMenuBar* CQuorinDlg::BuildMenu() {
     auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu("&File");
-    file->addAction("E&xit", this, &CQuorinDlg::Exit);
-    QMenu* tools = bar->addMenu("Tools");
-    tools->addAction("&Delete FontMap", this, &CQuorinDlg::DeleteFontMap);
-    QMenu* help = bar->addMenu("Help");
-    help->addAction("&Help Topics", this, &CQuorinDlg::HelpTopics);
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->addAction(tr("E&xit"), this, &CQuorinDlg::Exit);
+    //: The Tools menu: without an Alt key where its letter is a control's.
+    QMenu* tools = bar->addMenu(tr("Tools"));
+    tools->addAction(tr("&Delete FontMap"), this, &CQuorinDlg::DeleteFontMap);
+    //: The Help menu: without an Alt key where its letter is a control's.
+    QMenu* help = bar->addMenu(tr("Help"));
+    help->addAction(tr("&Help Topics"), this, &CQuorinDlg::HelpTopics);
     help->addSeparator();
-    help->addAction("&Tip of the day", this, &CQuorinDlg::ShowTips);
-    help->addAction("T&utorial", this, &CQuorinDlg::ShowTutorial);
+    help->addAction(tr("&Tip of the day"), this, &CQuorinDlg::ShowTips);
+    help->addAction(tr("T&utorial"), this, &CQuorinDlg::ShowTutorial);
     help->addSeparator();
-    help->addAction("&About Quorin...", this, &CQuorinDlg::ShowAbout);
+    help->addAction(tr("&About Quorin..."), this, &CQuorinDlg::ShowAbout);
 
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, bar, [bar, file] {
@@ -221,7 +237,7 @@ void CQuorinDlg::FindOutputFolder() {
     QString folder = settings.value(kBrowseSaveKey).toString();
     if (!folder.isEmpty() && !QFileInfo(folder).isDir()) folder.clear();
     if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    outputFolder_->setText(folder);
+    outputFolder_->setText(ShownPath(folder));
 }
 
 void CQuorinDlg::LookForWord() {
@@ -229,7 +245,7 @@ void CQuorinDlg::LookForWord() {
     if (!wordEngine_.empty()) return;
     wordBox_->setChecked(false);
     wordBox_->setEnabled(false);
-    wordBox_->setToolTip(kNoWordToolTip);
+    wordBox_->setToolTip(tr("LibreOffice (soffice) is needed to write Word documents and was not found!"));
 }
 
 int CQuorinDlg::OptionBits() const {
@@ -242,7 +258,7 @@ int CQuorinDlg::OptionBits() const {
 void CQuorinDlg::SaveSettings() {
     QSettings settings(fontMap_.SettingsFile(), QSettings::IniFormat);
     settings.setValue(kMainFormKey, OptionBits());
-    settings.setValue(kBrowseSaveKey, outputFolder_->text());
+    settings.setValue(kBrowseSaveKey, OutputFolder());
 }
 
 // From its first name on, as a person reads the list.
@@ -250,6 +266,8 @@ void CQuorinDlg::ShowFileNames(const QString& list) {
     fileNames_->setText(list);
     fileNames_->setCursorPosition(0);
 }
+
+QString CQuorinDlg::OutputFolder() const { return WithoutShownMarks(outputFolder_->text()); }
 
 void CQuorinDlg::SetMessages(UserMessages* messages) { messages_ = messages ? messages : &boxes_; }
 
@@ -261,17 +279,18 @@ void CQuorinDlg::OfferTips() {
 
 void CQuorinDlg::Convert() {
     if (Busy()) return;
+    summary_->clear();
     options_.convertToWord = wordBox_->isChecked();
     options_.reverseParentheses = parenthesesBox_->isChecked();
     options_.reverseTabAlignment = tabBox_->isChecked();
     options_.rightToLeftDocument = rightToLeftBox_->isChecked();
-    std::vector<std::string> items = SplitInputList(fileNames_->text().toStdString());
+    std::vector<std::string> items = SplitInputList(WithoutShownMarks(fileNames_->text()).toStdString());
     if (items.empty()) {
         messages_->Show({"You have to give an INFILE name!", "File Name?", MessageIcon::kExclamation});
         fileNames_->setFocus();
         return;
     }
-    QString folder = outputFolder_->text();
+    QString folder = OutputFolder();
     if (folder.isEmpty()) {
         messages_->Show({"You have to give an OUTFILE name!", "File Name?", MessageIcon::kExclamation});
         outputFolder_->setFocus();
@@ -290,17 +309,18 @@ void CQuorinDlg::Convert() {
 // asked here on the window's thread while it waits.
 BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const std::string& folder) {
     CancelRequest cancel;  // of this batch: the progress dialog, a message box or the font dialog sets it
-    CProgressDlg progress(*messages_, cancel, this);
+    // Every question of the batch, its cancel question included, pauses it.
+    GuiThreadQuestions questions(this, &pause_);
+    GuiThreadMessages messages(questions, *messages_);
+    CProgressDlg progress(messages, cancel, this);
     progress_ = &progress;
     body_->setEnabled(false);
     menuBar_->setEnabled(false);
 
-    GuiThreadQuestions questions(this);
-    GuiThreadMessages messages(questions, *messages_);
     std::unique_ptr<FontResolver> dialogFonts;
     FontResolver* fonts = fonts_;
     if (!fonts) {
-        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, cancel, this);
+        dialogFonts = std::make_unique<DialogFontResolver>(fontMap_, catalog_, *messages_, cancel, this, &matcher_);
         fonts = dialogFonts.get();
     }
     GuiThreadFonts threadFonts(questions, *fonts);
@@ -313,7 +333,7 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     std::thread batch([&] {
         try {
             WordExporter word(engine, messages, options_, cancel);
-            BatchServices services{options_, cancel, messages, &view, &threadFonts, &word};
+            BatchServices services{options_, cancel, messages, &view, &threadFonts, &word, nullptr, &pause_};
             outcome = ConvertFiles(items, folder, services, settings);
         } catch (const std::exception& failure) {
             outcome.result = kBatchRaised;
@@ -323,7 +343,14 @@ BatchOutcome CQuorinDlg::RunBatch(const std::vector<std::string>& items, const s
     });
     loop.exec();
     batch.join();
+    // Yes to a cancel question the batch did not wait for (it had just
+    // ended) still cancels: the person was told the work would stop.
+    if (cancel.Requested() && !outcome.cancelled) {
+        messages_->Show(CanceledMessage());
+        outcome.cancelled = true;
+    }
 
+    summary_->setText(SummaryText(CountOutcomes(outcome.files)));
     progress.hide();
     progress_ = nullptr;
     body_->setEnabled(true);
@@ -337,8 +364,8 @@ void CQuorinDlg::Browse() {
         messages_->Show({kMultipleFilesNote, "Attention!", MessageIcon::kInformation});
     }
     QSettings settings(fontMap_.SettingsFile(), QSettings::IniFormat);
-    QFileDialog dialog(this, "Open", settings.value(kBrowseOpenKey, QDir::homePath()).toString(),
-                       "WordPerfect Files (*)");
+    QFileDialog dialog(this, tr("Open"), settings.value(kBrowseOpenKey, QDir::homePath()).toString(),
+                       tr("WordPerfect Files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         QStringList chosen = dialog.selectedFiles();
@@ -349,11 +376,11 @@ void CQuorinDlg::Browse() {
 }
 
 void CQuorinDlg::ChangeFolder() {
-    QFileDialog dialog(this, "Choose a folder for your new files", outputFolder_->text());
+    QFileDialog dialog(this, tr("Choose a folder for your new files"), OutputFolder());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        outputFolder_->setText(dialog.selectedFiles().first());
+        outputFolder_->setText(ShownPath(dialog.selectedFiles().first()));
     outputFolder_->setFocus();
 }
 
@@ -392,7 +419,15 @@ void CQuorinDlg::ShowTips() {
     if (tips.exec() == CStartupTipsDlg::kViewTutorial) ShowTutorial();
 }
 
+// Beside the main window, so that the person can follow along in it.
 void CQuorinDlg::ShowTutorial() {
+    if (!tutorial_->isVisible()) {
+        tutorial_->ensurePolished();
+        tutorial_->adjustSize();
+        const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+        if (!screen.isEmpty())
+            tutorial_->move(BesideWindow(frameGeometry(), tutorial_->frameGeometry().size(), screen, layoutDirection()));
+    }
     tutorial_->show();
     tutorial_->raise();
     tutorial_->activateWindow();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_pause.h"
 #include "app/convert_files.h"
 #include "core/conversion_options.h"
 #include "core/font_resolver.h"
@@ -13,6 +14,7 @@
 #include "window/message_boxes.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
@@ -25,9 +27,11 @@ class CTutorialDlg;
 // The names of the main window's controls, for tests and screenshots.
 inline constexpr const char* kFileNamesName = "fileNames";
 inline constexpr const char* kOutputFolderName = "outputFolder";
+inline constexpr const char* kSummaryName = "summary";
 
 // Paths as the File Name(s) field lists them: each in double quotes, joined
-// by " | ", so that a name holding "|" stays whole.
+// by " | ", so that a name holding "|" stays whole, and shown as ShownPath
+// shows it.
 QString QuotedFileList(const QStringList& paths);
 
 // The main window: the files to convert, the output folder, the four options,
@@ -54,6 +58,8 @@ public:
     void SetFontResolver(FontResolver* fonts) { fonts_ = fonts; }
 
     bool Busy() const { return progress_ != nullptr; }
+    // Held while the batch asks the person something.
+    const BatchPause& Pause() const { return pause_; }
     // The progress dialog of the batch running; null between batches.
     CProgressDlg* Progress() const { return progress_; }
     const BatchOutcome& LastOutcome() const { return outcome_; }
@@ -84,6 +90,7 @@ private:
     void SaveSettings();
     void ShowFileNames(const QString& list);
     int OptionBits() const;
+    QString OutputFolder() const;
     BatchOutcome RunBatch(const std::vector<std::string>& items, const std::string& folder);
 
     CMessageBoxes boxes_{this};
@@ -92,8 +99,10 @@ private:
     ConversionOptions options_;
     FontMap fontMap_;
     FontconfigCatalog catalog_;
+    FontconfigMatcher matcher_;
     std::string wordEngine_;
     BatchOutcome outcome_;
+    BatchPause pause_;
     CProgressDlg* progress_ = nullptr;
     bool browsedBefore_ = false;
 
@@ -109,6 +118,7 @@ private:
     QCheckBox* rightToLeftBox_ = nullptr;
     QPushButton* convertButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QLabel* summary_ = nullptr;  // the line that ends the last batch
     CTutorialDlg* tutorial_ = nullptr;
 };
 

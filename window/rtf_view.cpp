@@ -1,12 +1,15 @@
 #include "window/rtf_view.h"
 
 #include <QColor>
+#include <QPalette>
+#include <QString>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cctype>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -27,6 +30,7 @@ struct CharState {
 
 struct ParagraphState {
     Qt::Alignment alignment = Qt::AlignLeft;
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;  // \ltrpar, \rtlpar
     int leftTwips = 0;
     int rightTwips = 0;
     int lineSpacing = 0;  // \sl: 0 single, > 0 at least, in twips or in 240ths of a line with \slmult1
@@ -43,9 +47,12 @@ struct GroupState {
 // Twips to the document's pixels at 96 per inch.
 qreal Pixels(int twips) { return twips / 15.0; }
 
+// Below this contrast with the background, text counts as hard to read.
+constexpr double kReadableContrast = 4.5;
+
 class RtfRenderer {
 public:
-    explicit RtfRenderer(QTextDocument& document) : cursor_(&document) {}
+    RtfRenderer(QTextDocument& document, const QPalette* palette) : cursor_(&document), palette_(palette) {}
 
     void Run(std::string_view rtf) {
         rtf_ = rtf;
@@ -150,6 +157,8 @@ private:
         else if (word == "par") Paragraph();
         else if (word == "line") Text(QChar::LineSeparator);
         else if (word == "tab") Text(u'\t');
+        else if (word == "ltrpar") paragraph.direction = Qt::LeftToRight;
+        else if (word == "rtlpar") paragraph.direction = Qt::RightToLeft;
         else if (word == "ql") paragraph.alignment = Qt::AlignLeft;
         else if (word == "qr") paragraph.alignment = Qt::AlignRight;
         else if (word == "qc") paragraph.alignment = Qt::AlignHCenter;
@@ -209,14 +218,20 @@ private:
         auto font = fonts_.find(chars.font);
         if (font != fonts_.end() && !font->second.isEmpty()) format.setFontFamilies({font->second});
         if (chars.colour > 0 && chars.colour < static_cast<int>(colours_.size()) && colours_[chars.colour].isValid())
-            format.setForeground(colours_[chars.colour]);
+            format.setForeground(Readable(colours_[chars.colour], chars.underline));
         return format;
+    }
+
+    QColor Readable(const QColor& colour, bool underlined) const {
+        if (!palette_ || ContrastRatio(colour, palette_->color(QPalette::Base)) >= kReadableContrast) return colour;
+        return palette_->color(underlined ? QPalette::Link : QPalette::Text);
     }
 
     QTextBlockFormat BlockFormat() const {
         const ParagraphState& paragraph = state_.paragraph;
         QTextBlockFormat format;
         format.setAlignment(paragraph.alignment);
+        format.setLayoutDirection(paragraph.direction);
         format.setLeftMargin(Pixels(paragraph.leftTwips));
         format.setRightMargin(Pixels(paragraph.rightTwips));
         if (paragraph.lineSpacing > 0 && paragraph.multiple)
@@ -249,6 +264,7 @@ private:
     }
 
     QTextCursor cursor_;
+    const QPalette* palette_;
     std::string_view rtf_;
     size_t at_ = 0;
     GroupState state_;
@@ -263,18 +279,35 @@ private:
 
 }  // namespace
 
-void RenderRtf(std::string_view rtf, QTextDocument& document) {
+void RenderRtf(std::string_view rtf, QTextDocument& document, const QPalette* palette) {
     document.clear();
-    RtfRenderer(document).Run(rtf);
+    RtfRenderer(document, palette).Run(rtf);
 }
 
-std::string RtfText(std::string_view text) {
-    std::string escaped;
-    for (char c : text) {
-        if (c == '\\' || c == '{' || c == '}') escaped += '\\';
-        escaped += c;
+double ContrastRatio(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+std::string RtfUnicode(const QString& text, bool asText) {
+    std::string rtf;
+    for (QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x80) {
+            // RTF writes \uN as a signed 16-bit number, with "?" for readers without Unicode.
+            rtf += "\\u" + std::to_string(static_cast<int16_t>(unit)) + "?";
+            continue;
+        }
+        if (asText && (unit == u'\\' || unit == u'{' || unit == u'}')) rtf += '\\';
+        rtf += static_cast<char>(unit);
     }
-    return escaped;
+    return rtf;
 }
 
 }  // namespace quorin

@@ -2,6 +2,9 @@
 #include <string>
 #include <string_view>
 
+class QColor;
+class QString;
+class QPalette;
 class QTextDocument;
 
 namespace quorin {
@@ -11,9 +14,18 @@ namespace quorin {
 // alignment, indents and line spacing; \par, \line and \tab; hexadecimal and
 // Unicode escapes and the escaped "\", "{" and "}". The font and colour tables
 // are read; other destinations are skipped and other control words ignored.
-void RenderRtf(std::string_view rtf, QTextDocument& document);
+// With a palette, a colour that would be hard to read on its Base colour
+// (a dark blue under a dark theme) gives way to the palette's own: Link for
+// underlined text, Text for the rest.
+void RenderRtf(std::string_view rtf, QTextDocument& document, const QPalette* palette = nullptr);
 
-// `text` ready to stand in RTF as text: "\", "{" and "}" get a backslash.
-std::string RtfText(std::string_view text);
+// The contrast ratio of two colours as the Web Content Accessibility
+// Guidelines measure it, from 1 (the same) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// `text` as 7-bit RTF: every other character as a \uN escape; with
+// `asText`, "\", "{" and "}" escaped too (without, the text's own control
+// words and groups stay RTF).
+std::string RtfUnicode(const QString& text, bool asText);
 
 }  // namespace quorin

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -20,27 +21,35 @@ namespace quorin {
 namespace {
 
 const std::array<const char*, 8> kTips = {
-    "Quorin includes a step by step tutorial to teach you the conversion process. Just click on 'View "
-    "tutorial', or select 'Help | Tutorial' from the main screen. You can even follow along while viewing the "
-    "tutorial.",
-    "Quorin can convert multiple files at a time. You can select multiple files either by using wildcards, or "
-    "by clicking on 'Browse' and holding down on the 'Ctrl' or 'Shift' key while selecting your files.",
-    "Many word-processor programs can convert (import) multiple RTF files at a time. For instructions, search "
-    "your word-processor's help documentation for 'convert multiple files'.",
-    "When converting multiple files, it is suggested that you output them to a new or empty folder. The "
-    "folder chooser that opens when you click on 'Change Folder' lets you create a new output folder.",
-    "You can change your choice of font substitution by deleting the fontmap. You delete the fontmap by "
-    "choosing 'Tools | Delete FontMap' from the main screen. Thus subsequent conversions will prompt you for "
-    "your new choice of font substitution.",
-    "Quorin will not overwrite a previous file with the same name, but it will rename it with a unique name. "
-    "To prevent this, you should first delete any previous output file before you reconvert a file.",
-    "Some programs do not fully import all RTF attributes. Therefore if you find that your new document lost "
-    "some of it's original formatting, it might be the fault of your word-processors. You can sometimes get "
-    "around this by setting your program's defaults to the missing attribute before importing your files.",
-    "A file in Rich Text Format (RTF) is an ASCII text file, with a lot of markup code, and can be read with "
-    "any text reader such as gedit. Therefore you can do with it many things that might not be possible "
-    "otherwise. For example: you can Search and Replace 'Bold' {\\bo} for 'Italic' {\\i}. The full "
-    "description of RTF is published by Microsoft on its web site: search there for 'Rich Text Format'.",
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "Quorin includes a step by step tutorial to teach you the conversion process. Just click on 'View "
+        "tutorial', or select 'Help | Tutorial' from the main screen. You can even follow along while viewing the "
+        "tutorial."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "Quorin can convert multiple files at a time. You can select multiple files either by using wildcards, or "
+        "by clicking on 'Browse' and holding down on the 'Ctrl' or 'Shift' key while selecting your files."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "Many word-processor programs can convert (import) multiple RTF files at a time. For instructions, search "
+        "your word-processor's help documentation for 'convert multiple files'."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "When converting multiple files, it is suggested that you output them to a new or empty folder. The "
+        "folder chooser that opens when you click on 'Change Folder' lets you create a new output folder."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "You can change your choice of font substitution by deleting the fontmap. You delete the fontmap by "
+        "choosing 'Tools | Delete FontMap' from the main screen. Thus subsequent conversions will prompt you for "
+        "your new choice of font substitution."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "Quorin will not overwrite a previous file with the same name, but it will rename it with a unique name. "
+        "To prevent this, you should first delete any previous output file before you reconvert a file."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "Some programs do not fully import all RTF attributes. Therefore if you find that your new document lost "
+        "some of it's original formatting, it might be the fault of your word-processors. You can sometimes get "
+        "around this by setting your program's defaults to the missing attribute before importing your files."),
+    QT_TRANSLATE_NOOP("quorin::CStartupTipsDlg",
+        "A file in Rich Text Format (RTF) is an ASCII text file, with a lot of markup code, and can be read with "
+        "any text reader such as gedit. Therefore you can do with it many things that might not be possible "
+        "otherwise. For example: you can Search and Replace 'Bold' {\\bo} for 'Italic' {\\i}. The full "
+        "description of RTF is published by Microsoft on its web site: search there for 'Rich Text Format'."),
 };
 
 const QString kSettingsKey = QStringLiteral("Options/StartupTips");
@@ -58,10 +67,12 @@ quint32 ReadTipState() {
 
 // A small empty line, the heading in bold underlined 14 points, an empty line
 // and the tip in 10.5 points, indented 100 twips on both sides.
-std::string TipRtf(int tip) {
-    return std::string("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}"
-                       "\\pard\\plain\\li100\\ri100\\fs8\\par\\fs28\\b\\ul Did you know...\\par\\b0\\ul0 \\fs21\\par ") +
-           RtfText(kTips[static_cast<size_t>(tip)]) + "\\par}";
+std::string TipRtf(int tip, bool rightToLeft) {
+    const QString heading = QCoreApplication::translate("quorin::CStartupTipsDlg", "Did you know...");
+    const QString text = QCoreApplication::translate("quorin::CStartupTipsDlg", kTips[static_cast<size_t>(tip)]);
+    return std::string("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\\pard\\plain") +
+           (rightToLeft ? "\\rtlpar" : "") + "\\li100\\ri100\\fs8\\par\\fs28\\b\\ul " + RtfUnicode(heading, true) +
+           "\\par\\b0\\ul0 \\fs21\\par " + RtfUnicode(text, true) + "\\par}";
 }
 
 }  // namespace
@@ -71,7 +82,7 @@ CStartupTipsDlg::CStartupTipsDlg(QWidget* parent) : QDialog(parent) {
     showAtStartup_ = (state & kShowAtStartupBit) != 0;
     nextTip_ = static_cast<int>(state & ~kShowAtStartupBit);
 
-    setWindowTitle(QStringLiteral("Tip of the day"));
+    setWindowTitle(tr("Tip of the day"));
     auto* picture = new QLabel;
     int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * 3 / 2;
     picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(size));
@@ -80,11 +91,11 @@ CStartupTipsDlg::CStartupTipsDlg(QWidget* parent) : QDialog(parent) {
     text_ = new QTextEdit;
     text_->setReadOnly(true);
     text_->setMinimumSize(380, 170);
-    showCheck_ = new QCheckBox(QStringLiteral("&Show tips at startup"));
+    showCheck_ = new QCheckBox(tr("&Show tips at startup"));
     showCheck_->setChecked(showAtStartup_);
-    auto* tutorialButton = new QPushButton(QStringLiteral("&View tutorial"));
-    auto* nextButton = new QPushButton(QStringLiteral("&Next tip"));
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"));
+    auto* tutorialButton = new QPushButton(tr("&View tutorial"));
+    auto* nextButton = new QPushButton(tr("&Next tip"));
+    auto* closeButton = new QPushButton(tr("&Close"));
     closeButton->setDefault(true);
     closeButton->setFocus();
 
@@ -131,7 +142,8 @@ void CStartupTipsDlg::showEvent(QShowEvent* event) {
 
 void CStartupTipsDlg::ShowNextTip() {
     if (nextTip_ < 0 || nextTip_ >= static_cast<int>(kTips.size())) nextTip_ = 0;
-    RenderRtf(TipRtf(nextTip_), *text_->document());
+    const QPalette colours = text_->palette();
+    RenderRtf(TipRtf(nextTip_, layoutDirection() == Qt::RightToLeft), *text_->document(), &colours);
     tipShown_ = nextTip_ + 1;
     ++nextTip_;
 }

@@ -12,15 +12,15 @@
 namespace quorin {
 
 CTutorialDlg::CTutorialDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Tutorial"));
+    setWindowTitle(tr("Tutorial"));
     setModal(false);
     text_ = new QTextEdit;
     text_->setReadOnly(true);
     text_->setMinimumSize(440, 240);
-    previousButton_ = new QPushButton(QStringLiteral("< Previous"));
-    nextButton_ = new QPushButton(QStringLiteral("&Next >"));
-    finishButton_ = new QPushButton(QStringLiteral("&Finish"));
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    previousButton_ = new QPushButton(tr("< Previous"));
+    nextButton_ = new QPushButton(tr("&Next >"));
+    finishButton_ = new QPushButton(tr("&Finish"));
+    auto* cancelButton = new QPushButton(tr("&Cancel"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -44,6 +44,14 @@ CTutorialDlg::CTutorialDlg(QWidget* parent) : QDialog(parent) {
 
 QString CTutorialDlg::PageText() const { return text_->toPlainText(); }
 
+QTextDocument* CTutorialDlg::PageDocument() const { return text_->document(); }
+
+// A theme changed while the page is shown: its colours are chosen again.
+void CTutorialDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && isVisible()) ShowPage(page_);
+}
+
 void CTutorialDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
@@ -53,7 +61,8 @@ void CTutorialDlg::showEvent(QShowEvent* event) {
 
 void CTutorialDlg::ShowPage(int page) {
     page_ = std::clamp(page, 0, kTutorialPageCount - 1);
-    RenderRtf(TutorialPageRtf(page_), *text_->document());
+    const QPalette colours = text_->palette();
+    RenderRtf(TutorialPageRtf(page_, layoutDirection() == Qt::RightToLeft), *text_->document(), &colours);
     bool first = page_ == 0;
     bool last = page_ == kTutorialPageCount - 1;
     previousButton_->setEnabled(!first);

@@ -2,6 +2,7 @@
 #include <QDialog>
 
 class QPushButton;
+class QTextDocument;
 class QTextEdit;
 
 namespace quorin {
@@ -18,9 +19,11 @@ public:
     // The page on display, counted from 0.
     int Page() const { return page_; }
     QString PageText() const;
+    QTextDocument* PageDocument() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowPage(int page);

@@ -5,18 +5,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "window/placement.h"
+
 namespace quorin {
 
 CWarningBox::CWarningBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Warning!"));
-    auto* text = new QPlainTextEdit(QString::fromUtf8(kDisclaimer));
+    setWindowTitle(tr("Warning!"));
+    auto* text = new QPlainTextEdit(tr(kDisclaimer));
     text->setReadOnly(true);
     QFont font = text->font();
     font.setPixelSize(15);
     text->setFont(font);
     text->setMinimumSize(360, 110);
-    auto* acceptButton = new QPushButton(QStringLiteral("&Accept"));
-    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"));
+    auto* acceptButton = new QPushButton(tr("&Accept"));
+    auto* cancelButton = new QPushButton(tr("&Cancel"));
     acceptButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -35,6 +37,12 @@ CWarningBox::CWarningBox(QWidget* parent) : QDialog(parent) {
     connect(cancelButton, &QPushButton::clicked, this, &CWarningBox::reject);
 }
 
-bool CWarningBox::Accepted(QWidget* parent) { return CWarningBox(parent).exec() == QDialog::Accepted; }
+// It comes before the main window is shown: centred on the screen, not on
+// a window that is not there yet.
+bool CWarningBox::Accepted(QWidget* parent) {
+    CWarningBox box(parent);
+    CentreOnScreen(box, parent);
+    return box.exec() == QDialog::Accepted;
+}
 
 }  // namespace quorin

@@ -14,8 +14,9 @@ public:
     static bool Accepted(QWidget* parent);
 };
 
-inline constexpr const char* kDisclaimer =
+inline constexpr const char* kDisclaimer = QT_TRANSLATE_NOOP(
+    "quorin::CWarningBox",
     "This Program is still under development! No responsibility whatsoever is taken by the Developer for any "
-    "damage caused by this program whether direct or indirect. Use at your own risk!";
+    "damage caused by this program whether direct or indirect. Use at your own risk!");
 
 }  // namespace quorin

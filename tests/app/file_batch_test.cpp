@@ -5,10 +5,13 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "app/backup_name.h"
+#include "app/batch_pause.h"
 #include "app/batch_report.h"
 #include "app/convert_files.h"
 #include "app/file_batch.h"
@@ -286,6 +289,49 @@ TEST_F(BatchFolder, ProgressWithSeveralJobsNamesFilesInOrderAndFillsTheBar) {
     EXPECT_EQ(progress.upper, 6 * 20);
     EXPECT_EQ(progress.steps, 6 * 20);
     EXPECT_TRUE(progress.closed);
+}
+
+// While the person is asked something the batch pauses: held before it
+// starts, no file starts; held by a question that opens during a file (here
+// its first font), that file's output waits. Every thread of the batch ends
+// up waiting, nothing is written meanwhile, and everything is once released.
+TEST_F(BatchFolder, NoFileStartsAndNothingIsCommittedWhileAQuestionIsOpen) {
+    struct HoldingFonts : FontResolver {
+        BatchPause* pause = nullptr;
+        std::atomic<bool> held{false};
+        FontSubstitutes LookupSubstitutes(const std::string& name) override {
+            if (pause && !held.exchange(true)) pause->Hold();
+            return {name, name, name};
+        }
+    };
+    const std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(In(name), report);
+    // (A question during a file is left to one job: with more, which file asks
+    // first, and what is committed before it asks, is up to the threads.)
+    for (auto [fromTheStart, jobs] : {std::pair{true, 1}, {true, 2}, {false, 1}}) {
+        {
+            SCOPED_TRACE((fromTheStart ? "held from the start, -j " : "held by a font question, -j ") +
+                         std::to_string(jobs));
+            std::filesystem::remove_all(folder / "out");
+            BatchPause pause;
+            HoldingFonts fonts;
+            if (fromTheStart) pause.Hold();
+            else fonts.pause = &pause;
+            BatchServices services{options, cancel, messages, nullptr, &fonts, nullptr, nullptr, &pause};
+            BatchOutcome outcome;
+            std::thread batch([&] { outcome = ConvertFiles({In("*.wp")}, folder / "out", services, {jobs, false}); });
+            // The batch's own thread, and each worker with a file still to start.
+            const int threads = jobs == 1 ? 1 : 1 + jobs;
+            for (int tenths = 0; tenths < 600 && pause.Waiting() < threads; ++tenths)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            EXPECT_EQ(pause.Waiting(), threads);
+            EXPECT_FALSE(Exists(folder / "out/a.wp.rtf"));
+            pause.Release();
+            batch.join();
+            EXPECT_EQ(outcome.result, kBatchConverted);
+            EXPECT_EQ(FolderNames(folder / "out"), (std::vector<std::string>{"a.wp.rtf", "b.wp.rtf", "c.wp.rtf"}));
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include <QProgressBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -21,11 +23,15 @@
 #include "app/word_export.h"
 #include "fonts/font_map.h"
 #include "support/wp_builder.h"
+#include "window/about_dlg.h"
 #include "window/dialog_run.h"
 #include "window/font_select_dialog.h"
 #include "window/message_boxes.h"
 #include "window/progress_dlg.h"
 #include "window/quorin_dlg.h"
+#include "window/shown_path.h"
+#include "window/summary_text.h"
+#include "window/tutorial_dlg.h"
 #include "window_test_support.h"
 
 namespace quorin::test {
@@ -41,6 +47,11 @@ struct HookedFonts : FontResolver {
         return {"DejaVu Sans", "DejaVu Sans", "DejaVu Sans"};
     }
 };
+
+// Every control of the main window.
+const char* const kControls[] = {kFileNamesName,   "browse",          "changeFolder",        kOutputFolderName,
+                                 "convertToWord",  "reverseParentheses", "reverseTabAlignment", "rightToLeftDocument",
+                                 "convert",        "exit"};
 
 struct MainWindow : ::testing::Test {
     TemporaryFolder folder;
@@ -105,10 +116,35 @@ TEST_F(MainWindow, FirstStartStoredFolderAndOptionsWithoutWordEngine) {
     }
 }
 
+// Every stored setting comes back into its own control and goes out again
+// unchanged: each option bit alone and together, and folders that read
+// backwards or hold what a path may hold.
+TEST_F(MainWindow, StoredSettingsComeBackIntoTheirOwnControls) {
+    qputenv("QUORIN_SOFFICE", "/bin/true");  // an engine, so the Word bit is kept
+    const std::pair<int, const char*> bits[] = {
+        {1, "reverseParentheses"}, {2, "reverseTabAlignment"}, {4, "rightToLeftDocument"}, {8, "convertToWord"}};
+    for (const std::string& name : {std::string("מסמכים ישנים"), std::string("a \"b\" | c"), std::string("plain")})
+        std::filesystem::create_directories(folder / name);
+    for (int stored = 0; stored < 16; ++stored) {
+        SCOPED_TRACE(stored);
+        const QString output = In(stored % 3 == 0 ? "מסמכים ישנים" : stored % 3 == 1 ? "a \"b\" | c" : "plain");
+        Settings().setValue("Options/MainForm", stored);
+        Settings().setValue("Directories/BrowseSave", output);
+        {
+            auto window = Open();
+            for (auto [bit, name] : bits) EXPECT_EQ(Control<QCheckBox>(*window, name)->isChecked(), (stored & bit) != 0) << name;
+            EXPECT_EQ(WithoutShownMarks(Control<QLineEdit>(*window, kOutputFolderName)->text()), output);
+        }
+        EXPECT_EQ(Settings().value("Options/MainForm").toString(), QString::number(stored));
+        EXPECT_EQ(Settings().value("Directories/BrowseSave").toString(), output);
+    }
+}
+
 TEST_F(MainWindow, ConvertWithEmptyFieldsSaysWhichIsMissing) {
     auto window = Open();
     ShowActive(*window);
     PressAlt(window.get(), Qt::Key_C);
+    EXPECT_EVENTUALLY(messages.shown.size() == 1u);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "You have to give an INFILE name!");
     EXPECT_EQ(messages.shown[0].caption, "File Name?");
@@ -116,9 +152,50 @@ TEST_F(MainWindow, ConvertWithEmptyFieldsSaysWhichIsMissing) {
     QTest::keyClicks(Control(*window, kFileNamesName), "a.wp");
     Control<QLineEdit>(*window, kOutputFolderName)->clear();
     QTest::keyClick(window.get(), Qt::Key_Return);  // Return is Convert
+    EXPECT_EVENTUALLY(messages.shown.size() == 2u);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].text, "You have to give an OUTFILE name!");
     EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+}
+
+// A main window of the desktop, not a dialog: minimisable, named after its
+// desktop entry, with the program's icon, which About shows too.
+TEST_F(MainWindow, IsANormalWindowWithTheProgramsIcon) {
+    auto window = Open();
+    EXPECT_EQ(window->windowType(), Qt::Window);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "quorin");
+    const QImage icon = QApplication::windowIcon().pixmap(48).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(window->windowIcon().pixmap(48).toImage(), icon);
+    CAboutDlg about;
+    const QList<QLabel*> labels = about.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](QLabel* label) {
+        return !label->pixmap().isNull() && label->pixmap().toImage() == icon;
+    }));
+}
+
+// After a successful Convert the focus is on Exit, and Return presses it,
+// as in any dialog.
+TEST_F(MainWindow, AfterASuccessfulConvertReturnIsExit) {
+    WriteFile(folder / "a.wp", WpDocument().Body("Fine.\n").Build());
+    Settings().setValue("Directories/BrowseSave", In(""));
+    auto window = Open();
+    ShowActive(*window);
+    Control<QLineEdit>(*window, kFileNamesName)->setText(In("a.wp"));
+    Control(*window, kFileNamesName)->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_Return);  // Convert
+    ASSERT_TRUE(Exists(folder / "a.wp.rtf"));
+    auto* exit = Control<QPushButton>(*window, "exit");
+    EXPECT_EQ(window->focusWidget(), exit);
+    ShowActive(*window);  // as the desktop gives the keyboard back once the progress dialog goes
+    EXPECT_EVENTUALLY(QApplication::focusWidget() == exit);
+    EXPECT_TRUE(exit->isDefault());
+    EXPECT_FALSE(Control<QPushButton>(*window, "convert")->isDefault());
+    EXPECT_EQ(Control<QLabel>(*window, kSummaryName)->text(), "1 converted");
+    QTest::keyClick(exit, Qt::Key_Return);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // Three files chosen in the file dialog, one holding "|": the field lists
@@ -173,6 +250,36 @@ TEST_F(MainWindow, AFailedFileKeepsTheNames) {
     EXPECT_TRUE(Exists(folder / "a.wp.rtf"));
     EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
     EXPECT_FALSE(window->Busy());
+    // The command line's summary line stays until the next Convert.
+    EXPECT_EQ(Control<QLabel>(*window, kSummaryName)->text(), "1 converted, 1 failed");
+    Control<QLineEdit>(*window, kFileNamesName)->clear();
+    window->Convert();
+    EXPECT_EQ(Control<QLabel>(*window, kSummaryName)->text(), "");
+}
+
+// In English the window's summary is the command line's, word for word.
+TEST(Summary, SaysWhatTheCommandLineSays) {
+    const texts::SummaryCounts cases[] = {
+        {}, {1, 0, 0, 0, 0, 0}, {412, 3, 2, 0, 5, 0}, {0, 1, 1, 1, 1, 1}, {2, 0, 0, 7, 0, 9}};
+    for (const texts::SummaryCounts& counts : cases)
+        EXPECT_EQ(SummaryText(counts).toStdString(), texts::SummaryLine(counts));
+}
+
+// Paths with Hebrew folders are shown with direction marks in the fields,
+// and the batch still gets the paths themselves.
+TEST_F(MainWindow, PathsWithHebrewFoldersAreShownInOrderAndConvert) {
+    std::filesystem::create_directories(folder / "מסמכים/ישנים");
+    std::filesystem::create_directories(folder / "פלט");
+    WriteFile(folder / "מסמכים/ישנים/מכתב.wp", WpDocument().Body("Fine.\n").Build());
+    Settings().setValue("Directories/BrowseSave", In("פלט"));
+    auto window = Open();
+    auto* output = Control<QLineEdit>(*window, kOutputFolderName);
+    EXPECT_EQ(output->text(), ShownPath(In("פלט")));
+    EXPECT_NE(output->text(), In("פלט"));
+    Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList({In("מסמכים/ישנים/מכתב.wp")}));
+    window->Convert();
+    EXPECT_TRUE(messages.shown.empty()) << (messages.shown.empty() ? "" : messages.shown[0].text);
+    EXPECT_TRUE(Exists(folder / "פלט/מכתב.wp.rtf"));
 }
 
 // With LibreOffice at hand, the Word box makes Word documents in place of the RTF files.
@@ -193,6 +300,7 @@ TEST_F(MainWindow, WordBoxWritesWordDocuments) {
 // waits in its first file: the window cannot be closed meanwhile; No lets
 // every file convert, Yes ends the batch with "User Canceled!".
 TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
+    qputenv("QUORIN_SOFFICE", "/bin/true");  // an engine, so the Word box takes part
     std::string report = ReadTestData("report-1980.wp");
     for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(folder / name, report);
     for (MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
@@ -211,7 +319,14 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             ASSERT_NE(progress, nullptr);
             EXPECT_TRUE(progress->isVisible());
             EXPECT_TRUE(progress->isModal());
-            EXPECT_FALSE(Control(*window, "convert")->isEnabled());
+            // Nothing of the window takes input meanwhile, dropped files included.
+            for (const char* name : kControls) EXPECT_FALSE(Control(*window, name)->isEnabled()) << name;
+            EXPECT_FALSE(window->findChild<QMenuBar*>()->isEnabled());
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(In("other.wp"))});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &enter);
+            EXPECT_FALSE(enter.isAccepted());
             EXPECT_FALSE(window->close());
             window->Exit();
             QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -224,9 +339,12 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             EXPECT_TRUE(progress->isVisible());
             checked = true;
         };
-        Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")}));
+        const QString names = QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")});
+        Control<QLineEdit>(*window, kFileNamesName)->setText(names);
         window->Convert();
         EXPECT_TRUE(checked);
+        for (const char* name : kControls) EXPECT_TRUE(Control(*window, name)->isEnabled()) << name;
+        EXPECT_TRUE(window->findChild<QMenuBar*>()->isEnabled());
         EXPECT_EQ(window->Progress(), nullptr);
         ASSERT_GE(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, "Do You Really want to cancel?");
@@ -238,10 +356,73 @@ TEST_F(MainWindow, CancelInTheProgressDialogAsksFirst) {
             EXPECT_EQ(messages.shown[1].text, "User Canceled!    ");
             EXPECT_TRUE(window->LastOutcome().cancelled);
             EXPECT_FALSE(Exists(folder / (out + "/c.wp.rtf")));
-            EXPECT_NE(Control<QLineEdit>(*window, kFileNamesName)->text(), "");
+            EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
         }
         EXPECT_TRUE(window->close());  // closable again once the batch is over
     }
+}
+
+// While "Do You Really want to cancel?" waits, the batch waits too instead
+// of going on (and perhaps ending) behind it; Yes then ends it with "User
+// Canceled!", having written nothing more, and keeps the names.
+TEST_F(MainWindow, TheCancelQuestionPausesTheBatch) {
+    std::string report = ReadTestData("report-1980.wp");
+    QStringList names;
+    for (int i = 0; i < 12; ++i) {
+        WriteFile(folder / ("in" + std::to_string(i) + ".wp"), report);
+        names << In("in" + std::to_string(i) + ".wp");
+    }
+    std::filesystem::create_directory(folder / "out");
+    Settings().setValue("Directories/BrowseSave", In("out"));
+    auto window = Open();
+    // Each file's fonts are answered on the window's thread, so the batch is
+    // still at its first files when the click queued now is handled.
+    fonts.atFirstQuestion = [&] {
+        QTimer::singleShot(0, window.get(), [&] { window->Progress()->CancelButton()->click(); });
+    };
+    messages.answers = {MessageAnswer::kYes};
+    messages.whileShown = [&](const UserMessage& message) {
+        if (message.caption != "Cancel?") return;
+        EXPECT_TRUE(window->Pause().Held());
+        // The batch comes to a halt (it would end behind the question otherwise).
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->Pause().Waiting() > 0; }, 60000));
+    };
+    Control<QLineEdit>(*window, kFileNamesName)->setText(QuotedFileList(names));
+    window->Convert();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
+    EXPECT_TRUE(window->LastOutcome().cancelled);
+    EXPECT_LT(FolderNames(folder / "out").size(), 12u);
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), QuotedFileList(names));
+    EXPECT_FALSE(window->Pause().Held());
+}
+
+// Cancelled once the first file is written (the progress dialog names a
+// later file only then): the batch did part of its work, and the names stay,
+// so that the person can convert the rest.
+TEST_F(MainWindow, ACancelAfterTheFirstFileKeepsTheNames) {
+    std::string report = ReadTestData("report-1980.wp");
+    for (const char* name : {"a.wp", "b.wp", "c.wp"}) WriteFile(folder / name, report);
+    std::filesystem::create_directory(folder / "out");
+    Settings().setValue("Directories/BrowseSave", In("out"));
+    auto window = Open();
+    messages.answers = {MessageAnswer::kYes};
+    bool clicked = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        CProgressDlg* progress = window->Progress();
+        if (clicked || !progress || progress->FileName().isEmpty() || progress->FileName() == In("a.wp")) return;
+        clicked = true;
+        EXPECT_TRUE(Exists(folder / "out/a.wp.rtf"));
+        progress->CancelButton()->click();
+    });
+    poll.start(1);
+    const QString names = QuotedFileList({In("a.wp"), In("b.wp"), In("c.wp")});
+    Control<QLineEdit>(*window, kFileNamesName)->setText(names);
+    window->Convert();
+    ASSERT_TRUE(clicked);
+    EXPECT_TRUE(window->LastOutcome().cancelled);
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"Cancel?", "Canceled!"}));
+    EXPECT_EQ(Control<QLineEdit>(*window, kFileNamesName)->text(), names);
 }
 
 // With the font dialog behind the font map, parallel conversions of several
@@ -256,6 +437,9 @@ TEST_F(MainWindow, EachFontIsAskedOnceAcrossParallelFiles) {
     std::function<void(QWidget*)> answer = [&](QWidget* modal) {
         if (qobject_cast<CFontSelectDialog*>(modal)) {
             ++asked;
+            // It names the document that asks (the first to ask, of four copies).
+            auto* document = modal->findChild<QLabel*>("document");
+            EXPECT_TRUE(document && document->isVisible() && document->toolTip().startsWith(In("")));
             qobject_cast<QDialog*>(modal)->accept();
         }
     };
@@ -287,14 +471,14 @@ TEST_F(MainWindow, KeyboardAsInADialog) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     PressAlt(window.get(), Qt::Key_O);
-    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kOutputFolderName));
+    EXPECT_EVENTUALLY(QApplication::focusWidget() == Control(*window, kOutputFolderName));
     PressAlt(window.get(), Qt::Key_N);
-    EXPECT_EQ(QApplication::focusWidget(), Control(*window, kFileNamesName));
+    EXPECT_EVENTUALLY(QApplication::focusWidget() == Control(*window, kFileNamesName));
     for (auto [key, name] : {std::pair{Qt::Key_W, "convertToWord"}, {Qt::Key_R, "reverseParentheses"},
                              {Qt::Key_T, "reverseTabAlignment"}, {Qt::Key_V, "rightToLeftDocument"}}) {
         bool before = Control<QCheckBox>(*window, name)->isChecked();
         PressAlt(window.get(), key);
-        EXPECT_NE(Control<QCheckBox>(*window, name)->isChecked(), before) << name;
+        EXPECT_EVENTUALLY(Control<QCheckBox>(*window, name)->isChecked() != before) << name;
     }
     for (auto [key, title] : {std::pair{Qt::Key_B, "Open"}, {Qt::Key_H, "Choose a folder for your new files"}}) {
         QString seen;
@@ -303,7 +487,7 @@ TEST_F(MainWindow, KeyboardAsInADialog) {
             QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
         });
         PressAlt(window.get(), key);
-        QTest::qWaitFor([&] { return !seen.isEmpty(); }, 2000);
+        EXPECT_EVENTUALLY(!seen.isEmpty());
         EXPECT_EQ(seen, title);
         ShowActive(*window);  // the offscreen platform gives the keyboard back to no one
     }
@@ -315,7 +499,29 @@ TEST_F(MainWindow, KeyboardAsInADialog) {
     QTest::keyClick(menuBar, Qt::Key_Escape);
     QTest::keyClick(menuBar, Qt::Key_Escape);
     PressAlt(window.get(), Qt::Key_X);
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_EVENTUALLY(!window->isVisible());
+}
+
+// The tutorial opens beside the main window, not over File Name(s), Browse
+// and Convert, when the screen has room for both.
+TEST_F(MainWindow, TheTutorialOpensBesideTheWindow) {
+    auto window = Open();
+    const QRect screen = window->screen()->availableGeometry();
+    window->move(screen.topLeft());
+    ShowActive(*window);
+    window->ShowTutorial();
+    auto* tutorial = window->findChild<CTutorialDlg*>();
+    ASSERT_NE(tutorial, nullptr);
+    EXPECT_EVENTUALLY(tutorial->isVisible());
+    const QRect placed = tutorial->frameGeometry();
+    EXPECT_TRUE(screen.contains(placed));
+    ASSERT_GE(screen.width(), window->frameGeometry().width() + placed.width() + 8);
+    EXPECT_FALSE(placed.intersects(window->frameGeometry()));
+    for (const char* name : {kFileNamesName, "browse", "convert"}) {
+        QWidget* control = Control(*window, name);
+        const QRect where(control->mapToGlobal(QPoint(0, 0)), control->size());
+        EXPECT_FALSE(placed.intersects(where)) << name;
+    }
 }
 
 // Declining the start-up warning ends the program, and the window still
@@ -377,6 +583,8 @@ TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
     const Case cases[] = {
         {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
          Qt::Key_Escape, MessageAnswer::kCancel},
+        {MessageIcon::kError, MessageButtons::kOkCancel, QMessageBox::Critical, QMessageBox::Ok | QMessageBox::Cancel,
+         Qt::Key_Return, MessageAnswer::kOk},
         {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          Qt::Key_Return, MessageAnswer::kYes},
         {MessageIcon::kQuestion, MessageButtons::kYesNo, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
@@ -401,12 +609,25 @@ TEST(MessageBoxes, ShowTheMessageAndGiveTheAnswer) {
     }
 }
 
-TEST(WindowStart, WindowForNoArgumentsOrPathsOnly) {
-    EXPECT_TRUE(StartsWindow({}));
-    EXPECT_TRUE(StartsWindow({"a.wp", "/tmp/b c.wp", "missing.wp"}));
-    EXPECT_FALSE(StartsWindow({"a.wp", "-o", "out"}));
-    EXPECT_FALSE(StartsWindow({"-"}));
-    EXPECT_FALSE(StartsWindow({"--help"}));
+// Paths and Qt's own options open the window, and the paths are what is
+// left once Qt's options are taken out; anything else is a command line.
+TEST(WindowStart, WindowForPathsAndQtsOwnOptions) {
+    using Arguments = std::vector<std::string>;
+    const std::pair<Arguments, Arguments> windows[] = {
+        {{}, {}},
+        {{"a.wp", "/tmp/b c.wp", "missing.wp"}, {"a.wp", "/tmp/b c.wp", "missing.wp"}},
+        {{"-reverse"}, {}},
+        {{"-style", "Fusion", "a.wp", "--reverse", "b.wp"}, {"a.wp", "b.wp"}},
+        {{"-platform", "xcb", "-style=Fusion", "Fusion"}, {"Fusion"}},
+        {{"--platformtheme", "gtk3", "-qwindowtitle", "-f", "-display", ":1", "x"}, {"x"}},
+    };
+    for (const auto& [arguments, paths] : windows) {
+        EXPECT_TRUE(StartsWindow(arguments)) << testing::PrintToString(arguments);
+        EXPECT_EQ(PathArguments(arguments), paths);
+    }
+    const Arguments commandLines[] = {{"a.wp", "-o", "out"}, {"-"}, {"--help"}, {"-style"}, {"-reverse", "-p", "a.wp"},
+                                      {"-reversed"}, {"-reverse=1"}, {"-styles", "x"}, {"--existing", "skip", "a"}};
+    for (const Arguments& arguments : commandLines) EXPECT_FALSE(StartsWindow(arguments)) << testing::PrintToString(arguments);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -43,11 +45,18 @@ TEST(RtfView, ShowsTextWithItsFormatting) {
     EXPECT_EQ(FormatOf(document, "mono").fontFamilies().toStringList(), QStringList("Mono"));
 }
 
+// Text of any language, its RTF syntax included, shows as written; without
+// escaping the syntax, its groups and control words take effect.
 TEST(RtfView, EscapesTextSoItShowsAsWritten) {
-    std::string text = "{\\bo} and \\par }{";
+    const QString text = QStringLiteral("{\\bo} and \\par }{ עברית, العربية, Ünïcödé, \U0001F600 and ?");
     QTextDocument document;
-    RenderRtf("{\\rtf1 " + RtfText(text) + "}", document);
-    EXPECT_EQ(document.toPlainText().toStdString(), text);
+    const std::string escaped = RtfUnicode(text, true);
+    EXPECT_TRUE(std::all_of(escaped.begin(), escaped.end(), [](char c) { return (c & 0x80) == 0; }));
+    RenderRtf("{\\rtf1 " + escaped + "}", document);
+    EXPECT_EQ(document.toPlainText(), text);
+    RenderRtf("{\\rtf1 " + RtfUnicode(QStringLiteral("{\\b שלום}\\par x"), false) + "}", document);
+    EXPECT_EQ(document.toPlainText(), QStringLiteral("שלום\nx"));
+    EXPECT_EQ(document.begin().begin().fragment().charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST(TutorialPages, EachPageIsItsTitleAndBodyInTheCommonFrame) {

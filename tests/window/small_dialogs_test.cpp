@@ -5,15 +5,22 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <set>
 
 #include "app/version.h"
 #include "window/about_dlg.h"
 #include "window/hyper_link.h"
 #include "window/manual.h"
+#include "window/rtf_view.h"
 #include "window/startup_tips_dlg.h"
 #include "window/tutorial_dlg.h"
+#include "window/translations.h"
+#include "window/tutorial_pages.h"
 #include "window/warning_box.h"
 #include "fonts/qt_printing.h"
 #include "window_test_support.h"
@@ -63,6 +70,27 @@ TEST(StartupTips, GoOnFromStartToStartAndWrapAfterTheEighth) {
     EXPECT_EQ(tips.TipShown(), 4);
 }
 
+// The stored state comes back whole: the show flag in bit 31, written as an
+// unsigned 32-bit number whatever form it was read in, and the next tip.
+TEST(StartupTips, TheStoredStateComesBackWhole) {
+    struct Case {
+        QVariant stored;
+        qlonglong written;
+        bool show;
+        int tip;
+    };
+    const Case cases[] = {{0x80000005u, 0x80000005LL, true, 6}, {5, 5, false, 6}, {qlonglong(-2147483643LL), 0x80000005LL, true, 6},
+                          {0x80000000u, 0x80000000LL, true, 1}, {0, 0, false, 1}, {7, 7, false, 8}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toString().toStdString());
+        UserSettings().setValue("Options/StartupTips", c.stored);
+        EXPECT_EQ(CStartupTipsDlg::ShouldShowAtStartup(), c.show);
+        { CStartupTipsDlg untouched; }
+        EXPECT_EQ(StoredTipState(), c.written);
+        EXPECT_EQ(ShowTipsOnce(), c.tip);
+    }
+}
+
 TEST(StartupTips, TheCheckBoxClearsBit31AndTheCodesOfTipEightShowAsText) {
     UserSettings().setValue("Options/StartupTips", 0x80000000u + 7);
     {
@@ -71,7 +99,7 @@ TEST(StartupTips, TheCheckBoxClearsBit31AndTheCodesOfTipEightShowAsText) {
         EXPECT_EQ(tips.TipShown(), 8);
         EXPECT_TRUE(tips.TipText().contains("'Bold' {\\bo} for 'Italic' {\\i}.")) << tips.TipText().toStdString();
         test::PressAlt(&tips, Qt::Key_S);
-        EXPECT_FALSE(tips.findChild<QCheckBox*>()->isChecked());
+        EXPECT_EVENTUALLY(!tips.findChild<QCheckBox*>()->isChecked());
         QTest::keyClick(&tips, Qt::Key_Escape);
         EXPECT_FALSE(tips.isVisible());
     }
@@ -100,7 +128,7 @@ TEST(Tutorial, StartsAtTheFirstPageAndEnablesButtonsByPage) {
     EXPECT_EQ(QApplication::focusWidget(), next);
 
     test::PressAlt(tutorial, Qt::Key_N);
-    EXPECT_EQ(tutorial->Page(), 1);
+    EXPECT_EVENTUALLY(tutorial->Page() == 1);
     for (int i = 0; i < 9; ++i) QTest::mouseClick(next, Qt::LeftButton);
     EXPECT_EQ(tutorial->Page(), 8);
     EXPECT_TRUE(tutorial->PageText().contains("Done!"));
@@ -116,20 +144,80 @@ TEST(Tutorial, StartsAtTheFirstPageAndEnablesButtonsByPage) {
     EXPECT_EQ(tutorial->Page(), 0);
 }
 
+// A theme of light text on dark ground, with its own link colours.
+QPalette DarkPalette() {
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x2b, 0x2b, 0x2b)}, {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+                                {QPalette::WindowText, QColor(0xee, 0xee, 0xee)}, {QPalette::Text, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Button, QColor(0x35, 0x35, 0x35)}, {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Link, QColor(0x6c, 0xb4, 0xff)}, {QPalette::LinkVisited, QColor(0xc0, 0x9c, 0xff)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
+TEST(Colours, ContrastAsTheGuidelinesMeasureIt) {
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(Qt::white, Qt::black), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0, 0, 128), QColor(0, 0, 128)), 1.0, 0.001);
+}
+
+// Under a dark theme every character of every tutorial page reads on its
+// ground, links in the theme's link colour; under a light theme the pages
+// keep their own blues.
+TEST(Tutorial, EveryPageReadsUnderALightAndADarkTheme) {
+    for (bool darkTheme : {false, true}) {
+        SCOPED_TRACE(darkTheme ? "dark" : "light");
+        CTutorialDlg tutorial;
+        if (darkTheme) tutorial.setPalette(DarkPalette());
+        tutorial.show();
+        const QPalette colours = tutorial.findChild<QTextEdit*>()->palette();
+        for (int page = 0; page < kTutorialPageCount; ++page) {
+            std::set<QRgb> seen;
+            for (QTextBlock block = tutorial.PageDocument()->begin(); block.isValid(); block = block.next()) {
+                for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                    const QTextCharFormat format = fragment.fragment().charFormat();
+                    const QColor colour = format.foreground().style() == Qt::NoBrush ? colours.color(QPalette::Text)
+                                                                                     : format.foreground().color();
+                    EXPECT_GE(ContrastRatio(colour, colours.color(QPalette::Base)), 4.5) << page;
+                    if (format.fontUnderline() && darkTheme) EXPECT_EQ(colour, colours.color(QPalette::Link)) << page;
+                    seen.insert(colour.rgb());
+                }
+            }
+            if (!darkTheme) EXPECT_TRUE(seen.count(QColor(0, 0, 128).rgb())) << page;
+            QTest::mouseClick(Button(tutorial, "&Next >"), Qt::LeftButton);
+        }
+    }
+}
+
 TEST(WarningBox, AcceptOrNot) {
     auto answer = [](std::function<void(QWidget*)> act) {
         // Mnemonics answer only once the box is the active window, which a
         // loaded machine may take a while to make it.
         test::WhenModal person([act](QWidget* modal) {
             QTest::qWaitForWindowActive(modal);
+            // Centred on the screen, though its owner is not shown yet.
+            const QRect screen = modal->screen()->availableGeometry();
+            EXPECT_LE((modal->frameGeometry().center() - screen.center()).manhattanLength(), 8);
             act(modal);
         });
-        return CWarningBox::Accepted(nullptr);
+        QWidget owner;
+        owner.move(10, 10);
+        return CWarningBox::Accepted(&owner);
     };
     EXPECT_TRUE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }));
     EXPECT_FALSE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); }));
     EXPECT_FALSE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_C, Qt::AltModifier); }));
     EXPECT_TRUE(answer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_A, Qt::AltModifier); }));
+}
+
+// Whether any pixel of the widget as drawn has the colour.
+bool Shows(QWidget& widget, const QColor& colour) {
+    const QImage image = widget.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) return true;
+    return false;
 }
 
 TEST(HyperLink, TurnsPurpleOnceOpenedAndReportsAFailure) {
@@ -144,7 +232,9 @@ TEST(HyperLink, TurnsPurpleOnceOpenedAndReportsAFailure) {
     EXPECT_EQ(about.WebLink()->Url().scheme(), "https");
     EXPECT_TRUE(link->font().underline());
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(link->TextColor(), QColor(0, 0, 255));
+    const QPalette colours = link->palette();
+    ASSERT_NE(colours.color(QPalette::Link), colours.color(QPalette::LinkVisited));
+    EXPECT_EQ(link->TextColor(), colours.color(QPalette::Link));
 
     test::MessageRecorder messages;
     link->SetMessages(&messages);
@@ -157,31 +247,40 @@ TEST(HyperLink, TurnsPurpleOnceOpenedAndReportsAFailure) {
     EXPECT_EQ(messages.shown[0].text, "Error opening \"" + link->Target().toStdString() + "\"!");
     EXPECT_EQ(messages.shown[0].caption, "Error!");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::kError);
-    EXPECT_EQ(link->TextColor(), QColor(0, 0, 255));
+    EXPECT_EQ(link->TextColor(), colours.color(QPalette::Link));
 
     succeeds = true;
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_TRUE(link->Visited());
-    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+    EXPECT_EQ(link->TextColor(), colours.color(QPalette::LinkVisited));
+    EXPECT_TRUE(Shows(*link, colours.color(QPalette::LinkVisited)));
     EXPECT_EQ(opened.size(), 2u);
     link->SetLinking(false);
-    EXPECT_EQ(link->TextColor(), QColor(Qt::black));
+    EXPECT_EQ(link->TextColor(), colours.color(QPalette::WindowText));
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(opened.size(), 2u);
 }
 
+// Help opens the manual in the window's language, at sections it has.
 TEST(Manual, HelpOpensTheManualAtSectionsItHas) {
     test::UrlCatcher catcher;
-    for (const QString& section : {kManualMainWindow, kManualFontDialog, kManualDeleteFontMap, kManualCommandLine,
-                                   kManualArchives}) {
-        OpenManual(nullptr, section);
-        ASSERT_FALSE(catcher.urls.empty());
-        QUrl url = catcher.urls.back();
-        EXPECT_EQ(url.fragment(), section);
-        QFile manual(url.toLocalFile());
-        ASSERT_TRUE(manual.open(QIODevice::ReadOnly)) << url.toString().toStdString();
-        EXPECT_TRUE(manual.readAll().contains(("id=\"" + section + "\"").toUtf8())) << section.toStdString();
+    for (const QString& language : {QStringLiteral("en"), QStringLiteral("he"), QStringLiteral("ar")}) {
+        UseLanguage(language);
+        for (const QString& section : {kManualMainWindow, kManualFontDialog, kManualDeleteFontMap, kManualCommandLine,
+                                       kManualArchives}) {
+            SCOPED_TRACE((language + u' ' + section).toStdString());
+            OpenManual(nullptr, section);
+            ASSERT_FALSE(catcher.urls.empty());
+            QUrl url = catcher.urls.back();
+            EXPECT_EQ(url.fragment(), section);
+            QFile manual(url.toLocalFile());
+            ASSERT_TRUE(manual.open(QIODevice::ReadOnly)) << url.toString().toStdString();
+            const QByteArray text = manual.readAll();
+            EXPECT_TRUE(text.contains(("id=\"" + section + "\"").toUtf8()));
+            EXPECT_TRUE(text.contains(("<html lang=\"" + language + "\"").toUtf8()));
+        }
     }
+    UseLanguage(QStringLiteral("en"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "window/application_setup.h"
 #include "window_test_support.h"
 
 namespace quorin::test {
@@ -29,8 +30,10 @@ WhenModal::WhenModal(std::function<void(QWidget*)> act) : poll_(new QTimer) {
 WhenModal::~WhenModal() { delete poll_; }
 
 void PressAlt(QWidget* window, Qt::Key key) {
-    QTest::keyClick(window, key, Qt::AltModifier);
-    QTest::qWait(150);
+    if (!QTest::qWaitForWindowActive(window->window(), kPatience)) ADD_FAILURE() << "the window never took the keyboard";
+    // QTest spells only Latin keys; others go with the letter they type.
+    if (key > 0xff) QTest::sendKeyEvent(QTest::Click, window, key, QString(QChar(char16_t(key))).toLower(), Qt::AltModifier);
+    else QTest::keyClick(window, key, Qt::AltModifier);
 }
 
 QString FreshSettingsFile() {
@@ -41,7 +44,7 @@ QString FreshSettingsFile() {
 void ShowActive(QWidget& window) {
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, kPatience));
 }
 
 }  // namespace quorin::test
@@ -52,6 +55,7 @@ int main(int argc, char** argv) {
     quorin::test::configHome = &folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
     QApplication application(argc, argv);
+    quorin::SetUpApplication();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
