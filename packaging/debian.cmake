@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Word, OpenDocument and PDF output (-w, --to) and --fallback hand the work to
 # LibreOffice's writer; Qt loads the SVG icon through a plugin that nothing
-# links, so dpkg-shlibdeps cannot see it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer-nogui | libreoffice-writer, libqt6svg6")
+# links, so dpkg-shlibdeps cannot see it; Qt's own translations give the
+# standard buttons of a Hebrew or Arabic window their words.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libreoffice-writer-nogui | libreoffice-writer, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_PACKAGE_DESCRIPTION "\

@@ -21,7 +21,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Package)" == quorin ]] || fail "Package is '$(field Package)'"
 [[ "$(field Version)" == "$version" ]] || fail "Version is '$(field Version)', not $version"
 [[ "$(field Architecture)" == "$arch" ]] || fail "Architecture is '$(field Architecture)'"
-[[ "$(field Recommends)" == "libreoffice-writer-nogui | libreoffice-writer"* ]] ||
+[[ "$(field Recommends)" == "libreoffice-writer-nogui | libreoffice-writer"*qt6-translations-l10n* ]] ||
   fail "Recommends is '$(field Recommends)'"
 for field in Maintainer Section Homepage Description; do
   [[ -n "$(field "$field")" ]] || fail "no $field"
@@ -66,6 +66,9 @@ zcat "$usr/share/man/man1/quorin.1.gz" | grep -q '^\.SH NAME' || fail "the man p
 # path may be held as UTF-8 or UTF-16).
 { strings -a "$usr/bin/quorin"; strings -a -el "$usr/bin/quorin"; } | grep -qxF /usr/share/doc/quorin/manual.html ||
   fail "quorin looks for its manual elsewhere than /usr/share/doc/quorin/manual.html"
+# Nothing of the machine that built it: no path into the source or build tree.
+! { strings -a "$usr/bin/quorin"; strings -a -el "$usr/bin/quorin"; } | grep -qF "$root/" ||
+  fail "quorin holds a path of the machine that built it ($root)"
 
 echo "== Desktop entry and AppStream metainfo"
 desktop="$usr/share/applications/quorin.desktop"

@@ -18,9 +18,11 @@ namespace {
 // (bin/../share/doc/quorin); the build tree keeps a copy at the same place
 // relative to its programs.
 QString ManualFile() {
-    const QStringList folders = {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/quorin")),
-                                 QFileInfo(QStringLiteral(QUORIN_INSTALLED_MANUAL)).path(),
-                                 QFileInfo(QStringLiteral(QUORIN_BUILD_MANUAL)).path()};
+    QStringList folders = {QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/doc/quorin")),
+                           QFileInfo(QStringLiteral(QUORIN_INSTALLED_MANUAL)).path()};
+#ifdef QUORIN_BUILD_MANUAL
+    folders << QFileInfo(QStringLiteral(QUORIN_BUILD_MANUAL)).path();
+#endif
     QStringList names = {QStringLiteral("manual.html")};
     if (WindowLanguage() != u"en") names.prepend(QStringLiteral("manual_") + WindowLanguage() + QStringLiteral(".html"));
     for (const QString& name : names) {
