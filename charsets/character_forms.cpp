@@ -1,4 +1,4 @@
-#include "charsets/character_forms.h"
+#include "core/character_forms.h"
 
 #include "charsets/set_tables.h"
 

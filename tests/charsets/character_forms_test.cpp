@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "charsets/character_forms.h"
+#include "core/character_forms.h"
 
 namespace quorin {
 namespace {

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "charsets/character_forms.h"
+#include "core/character_forms.h"
 
 namespace quorin {
 namespace {
