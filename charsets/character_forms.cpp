@@ -1,4 +1,4 @@
-#include "core/character_forms.h"
+#include "core/character_sets.h"
 
 #include "charsets/set_tables.h"
 

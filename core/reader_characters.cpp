@@ -1,5 +1,5 @@
 // Plain text and the extended characters of WordPerfect's character sets.
-#include "core/character_forms.h"
+#include "core/character_sets.h"
 #include "core/document_reader.h"
 
 namespace quorin {

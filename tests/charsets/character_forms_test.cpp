@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/character_forms.h"
+#include "core/character_sets.h"
 
 namespace quorin {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/character_forms.h"
+#include "core/character_sets.h"
 #include "support/rtf_checks.h"
 
 namespace quorin {

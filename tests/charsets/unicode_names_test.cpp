@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/character_forms.h"
+#include "core/character_sets.h"
 
 namespace quorin {
 namespace {

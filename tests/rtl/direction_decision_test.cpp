@@ -8,7 +8,7 @@
 #include <QString>
 #include <string>
 
-#include "core/character_forms.h"
+#include "core/character_sets.h"
 #include "core/document_direction.h"
 #include "support/wp_builder.h"
 
